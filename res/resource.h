@@ -1,0 +1,5 @@
+#pragma once
+#define IDS_APP_TITLE 101
+#define IDC_VANTRELIX 109
+#define IDI_VANTRELIX 107
+#define IDI_VANTRELIX_SMALL 108

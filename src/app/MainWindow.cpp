@@ -1,0 +1,3 @@
+#include "app/MainWindow.h"
+
+int RunVantrelix(HINSTANCE) { return 0; }

@@ -1,0 +1,98 @@
+#include "model/AppState.h"
+
+#include <windows.h>
+
+#include <cwchar>
+
+#include "grid/GridState.h"
+#include "model/TextUtil.h"
+#include "net/FaviconFetch.h"
+
+AppState g_app;
+
+std::wstring NowTimestamp() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    wchar_t buf[32];
+    swprintf(buf, 32, L"%04d-%02d-%02d %02d:%02d:%02d", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
+    return buf;
+}
+
+UrlGroup* FindGroupById(int id) {
+    for (auto& g : g_app.groups)
+        if (g.id == id) return &g;
+    return nullptr;
+}
+
+UrlGroup* FindGroupByName(const std::wstring& name) {
+    for (auto& g : g_app.groups)
+        if (NamesEqual(g.name, name)) return &g;
+    return nullptr;
+}
+
+static int AppendGroup(const std::wstring& name) {
+    int id = g_app.nextGroupId++;
+    g_app.groups.push_back(UrlGroup{id, name, {}});
+    return id;
+}
+
+int CreateGroup(const std::wstring& name) {
+    if (name.empty() || FindGroupByName(name)) return -1;
+    return AppendGroup(name);
+}
+
+int DefaultGroupId() {
+    if (UrlGroup* g = FindGroupByName(kDefaultGroupName)) return g->id;
+    return AppendGroup(kDefaultGroupName);
+}
+
+int FindOrCreateGroup(const std::wstring& name) {
+    if (name.empty()) return DefaultGroupId();
+    if (UrlGroup* g = FindGroupByName(name)) return g->id;
+    int id = CreateGroup(name);
+    return id == -1 ? DefaultGroupId() : id;
+}
+
+bool RenameGroup(int id, const std::wstring& newName) {
+    // A name equal to any group's, the renamed group's own included, is refused:
+    // a change of letter case alone is not a rename.
+    if (newName.empty() || FindGroupByName(newName)) return false;
+    UrlGroup* g = FindGroupById(id);
+    if (!g) return false;
+    g_app.groupUpdatedAt.erase(g->name);
+    g->name = newName;
+    g_app.groupUpdatedAt[newName] = NowTimestamp();
+    return true;
+}
+
+bool AddUrlToGroup(int groupId, const std::wstring& url) {
+    if (url.empty() || g_app.allUrls.count(url)) return false;
+    UrlGroup* g = FindGroupById(groupId);
+    if (!g) return false;
+    g_app.allUrls.insert(url);
+    g->urls.push_back(url);
+    if (!g_app.createdAt.count(url)) g_app.createdAt[url] = NowTimestamp();
+    StartFaviconFetch(url);
+    RefreshGrid();
+    return true;
+}
+
+void ClearCatalogue() {
+    g_app.groups.clear();
+    g_app.allUrls.clear();
+    g_app.pinnedUrls.clear();
+    g_app.titles.clear();
+    g_app.createdAt.clear();
+    g_app.urlTags.clear();
+    g_app.updatedAt.clear();
+    g_app.groupUpdatedAt.clear();
+    g_app.tagUpdatedAt.clear();
+    g_app.validationStatus.clear();
+    g_app.openCounts.clear();
+    g_app.lastOpenedAt.clear();
+    g_app.reminderDates.clear();
+    g_app.reminderActions.clear();
+    g_app.reminderRepeats.clear();
+    ResetGridViewState();
+    RefreshGrid();
+}
