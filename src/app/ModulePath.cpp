@@ -11,7 +11,8 @@ std::wstring ReplaceExtensionFromLastDot(const std::wstring& path, const wchar_t
 
 std::wstring ModulePathWithExtension(const wchar_t* extension) {
     wchar_t buf[MAX_PATH] = L"";
-    DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) buf[0] = 0;
+    // A longer path comes back cut to the buffer, as the platform hands it over.
+    if (GetModuleFileNameW(nullptr, buf, MAX_PATH) == 0) buf[0] = 0;
+    buf[MAX_PATH - 1] = 0;
     return ReplaceExtensionFromLastDot(buf, extension);
 }
