@@ -1,3 +1,293 @@
 #include "app/MainWindow.h"
 
-int RunVantrelix(HINSTANCE) { return 0; }
+#include <commctrl.h>
+#include <gdiplus.h>
+#include <windowsx.h>
+
+#include <cwchar>
+
+#include "app/DebugLog.h"
+#include "app/Tray.h"
+#include "capture/ClipboardCapture.h"
+#include "model/AppState.h"
+#include "resource.h"
+#include "settings/Settings.h"
+#include "storage/Database.h"
+
+HWND g_mainWindow = nullptr;
+HIMAGELIST FaviconImageList = nullptr;
+
+namespace {
+
+HINSTANCE g_instance = nullptr;
+wchar_t g_windowName[100] = L"Vantrelix v1.3.5";
+wchar_t g_className[100] = L"VANTRELIX";
+constexpr wchar_t kVersion[] = L"1.3.5";
+
+using ClipboardListenerFn = BOOL(WINAPI*)(HWND);
+
+// The clipboard listener functions are looked up by name: a system without
+// them runs without capture instead of failing to start.
+ClipboardListenerFn LookUpUser32(const char* name, HMODULE& module) {
+    module = LoadLibraryW(L"user32.dll");
+    if (!module) return nullptr;
+    return reinterpret_cast<ClipboardListenerFn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+void StartClipboardListening(HWND window) {
+    HMODULE user32;
+    ClipboardListenerFn add = LookUpUser32("AddClipboardFormatListener", user32);
+    if (add) DebugText(add(window) ? L"AddClipboardFormatListener registered\n"
+                                   : L"Warning: AddClipboardFormatListener failed\n");
+    if (user32) FreeLibrary(user32);
+}
+
+void StopClipboardListening(HWND window) {
+    HMODULE user32;
+    ClipboardListenerFn remove = LookUpUser32("RemoveClipboardFormatListener", user32);
+    if (remove) remove(window);
+    if (user32) FreeLibrary(user32);
+}
+
+void CreateFaviconImageList() {
+    FaviconImageList = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 32);
+    if (!FaviconImageList) return;
+    HICON icon = static_cast<HICON>(
+        LoadImageW(g_instance, MAKEINTRESOURCEW(IDI_VANTRELIX_SMALL), IMAGE_ICON, 16, 16, 0));
+    bool shared = false;
+    if (!icon) {
+        icon = LoadIconW(nullptr, IDI_APPLICATION);
+        shared = true;
+    }
+    if (icon) {
+        ImageList_AddIcon(FaviconImageList, icon);
+        if (!shared) DestroyIcon(icon);
+    }
+}
+
+void PlaceMainWindow(HWND window) {
+    HWND z = g_settings.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST;
+    SetWindowPos(window, z, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+    if (g_settings.windowRectKnown) {
+        const RECT& r = g_settings.windowRect;
+        SetWindowPos(window, z, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+    }
+}
+
+void SetWindowIcons(HWND window) {
+    if (HICON big = LoadIconW(g_instance, MAKEINTRESOURCEW(IDI_VANTRELIX)))
+        SendMessageW(window, WM_SETICON, ICON_BIG, (LPARAM)big);
+    if (HICON small = LoadIconW(g_instance, MAKEINTRESOURCEW(IDI_VANTRELIX_SMALL)))
+        SendMessageW(window, WM_SETICON, ICON_SMALL, (LPARAM)small);
+}
+
+// ---- message handlers -------------------------------------------------------
+
+void OnDestroy(HWND window) {
+    StopClipboardListening(window);
+    UnregisterHotKey(window, HOTKEY_SHOW_HIDE);
+    KillTimer(window, TIMER_REMINDER_CHECK);
+    SaveCatalogue();
+    SaveSettings();
+    RemoveTrayIcon();
+    if (FaviconImageList) {
+        ImageList_Destroy(FaviconImageList);
+        FaviconImageList = nullptr;
+    }
+    g_mainWindow = nullptr;
+    PostQuitMessage(0);
+}
+
+void OnMove(HWND window) {
+    if (IsWindowVisible(window) && !IsIconic(window)) RecordWindowRect(window);
+}
+
+void OnSize(HWND window, UINT kind) {
+    switch (kind) {
+        case SIZE_RESTORED:
+        case SIZE_MAXIMIZED:
+            RecordWindowRect(window);
+            UpdateTitleBar(window);
+            break;
+        case SIZE_MINIMIZED:
+            OnMinimizedToTray(window);
+            break;
+        default:
+            break;
+    }
+}
+
+void OnPaint(HWND window) {
+    PAINTSTRUCT ps;
+    BeginPaint(window, &ps);
+    EndPaint(window, &ps);
+}
+
+void OnCommand(HWND window, UINT id) {
+    switch (id) {
+        case kCommandExit:
+            DestroyWindow(window);
+            break;
+        case kCommandRestore:
+            ShowFromTray(window);
+            break;
+        case kCommandHideToTray:
+            HideToTray(window);
+            break;
+        default:
+            break;  // the other commands arrive with the menus
+    }
+}
+
+void OnHotkey(HWND window, int id) {
+    if (id == HOTKEY_SHOW_HIDE) OnShowHideHotkey(window);
+}
+
+// Worker payloads become ours on arrival; nothing consumes them yet, so they
+// are freed unread.
+void OnQrText(LPARAM payload) { delete[] reinterpret_cast<wchar_t*>(payload); }
+
+}  // namespace
+
+void LoadStringResource(HINSTANCE instance, UINT id, wchar_t (&buffer)[100]) {
+    if (LoadStringW(instance, id, buffer, 100) > 0) return;
+    wcscpy(buffer, L"Vantrelix");
+    wchar_t line[80];
+    swprintf(line, 80, L"Warning: resource id %u missing, using fallback.\n", id);
+    DebugText(line);
+}
+
+void LoadWindowNames(HINSTANCE instance) {
+    wchar_t name[100];
+    LoadStringResource(instance, IDS_APP_TITLE, name);
+    LoadStringResource(instance, IDC_VANTRELIX, g_className);
+    swprintf(g_windowName, 100, L"%ls v%ls", name, kVersion);
+}
+
+const wchar_t* WindowName() { return g_windowName; }
+const wchar_t* WindowClassName() { return g_className; }
+
+void RecordWindowRect(HWND window) {
+    if (!window) return;
+    RECT r;
+    if (!GetWindowRect(window, &r)) return;
+    g_settings.windowRect = r;
+    g_settings.windowRectKnown = true;
+}
+
+void UpdateTitleBar(HWND window) {
+    if (!window) return;
+    wchar_t prefix[128];
+    swprintf(prefix, 128, L"%ls v%ls - ", L"Vantrelix", kVersion);
+    std::wstring caption = prefix + DatabasePath().substr(0, 259);
+    SetWindowTextW(window, caption.c_str());
+}
+
+ATOM MyRegisterClass(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = MainWndProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_VANTRELIX));
+    if (!wc.hIcon) DebugText(L"Warning: LoadIcon(IDI_VANTRELIX) returned NULL.\n");
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    if (!wc.hCursor) DebugText(L"Warning: LoadCursor(IDC_ARROW) returned NULL.\n");
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = g_className;
+    wc.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(IDI_VANTRELIX_SMALL));
+    if (!wc.hIconSm) DebugText(L"Warning: LoadIcon(IDI_VANTRELIX_SMALL) returned NULL.\n");
+    return RegisterClassExW(&wc);
+}
+
+bool InitInstance(HINSTANCE instance) {
+    g_instance = instance;
+    RECT outer{0, 0, 600, 400};
+    if (!AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0)) outer = RECT{0, 0, 600, 400};
+    int w = outer.right - outer.left, h = outer.bottom - outer.top;
+    RECT work;
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0))
+        work = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    int x = work.left + (work.right - work.left - w) / 2;
+    int y = work.top + (work.bottom - work.top - h) / 2;
+
+    HWND window = CreateWindowExW(0, g_className, g_windowName, WS_OVERLAPPEDWINDOW, x, y, w, h, nullptr,
+                                  nullptr, instance, nullptr);
+    if (!window) {
+        LogLastError(L"CreateWindowExW");
+        return false;
+    }
+    g_mainWindow = window;
+    PlaceMainWindow(window);
+    SetWindowIcons(window);
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    CreateFaviconImageList();
+
+    DefaultGroupId();
+    LoadCatalogue();
+    UpdateTitleBar(window);
+
+    AddTrayIcon(window);
+    StartClipboardListening(window);
+    if (g_settings.hotkeyKey != 0)
+        RegisterHotKey(window, HOTKEY_SHOW_HIDE, g_settings.hotkeyModifiers | MOD_NOREPEAT, g_settings.hotkeyKey);
+    SetTimer(window, TIMER_REMINDER_CHECK, kReminderCheckPeriodMs, nullptr);
+
+    ShowWindow(window, g_settings.startVisible ? SW_SHOW : SW_HIDE);
+    UpdateWindow(window);
+    return true;
+}
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_DESTROY: OnDestroy(window); return 0;
+        case WM_MOVE: OnMove(window); return 0;
+        case WM_SIZE: OnSize(window, (UINT)wParam); return 0;
+        case WM_PAINT: OnPaint(window); return 0;
+        case WM_COMMAND: OnCommand(window, LOWORD(wParam)); return 0;
+        case WM_HOTKEY: OnHotkey(window, (int)wParam); return 0;
+        case WM_CLIPBOARDUPDATE: CaptureClipboard(window); return 0;
+        case WM_TRAY_NOTIFY: OnTrayNotify(window, (UINT)lParam); return 0;
+        case WM_QR_TEXT: OnQrText(lParam); return 0;
+        // Handled as their features arrive: owner drawing and control colours
+        // (no owner-drawn or coloured children yet), the reminder timer, menu
+        // states, finished fetches and QR previews (no workers post them yet).
+        case WM_TIMER:
+        case WM_INITMENUPOPUP:
+        case WM_FETCH_DONE:
+        case WM_QR_PREVIEW_READY:
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+int RunVantrelix(HINSTANCE instance) {
+    LoadWindowNames(instance);
+    LoadSettings();
+
+    Gdiplus::GdiplusStartupInput gdiplusInput;
+    ULONG_PTR gdiplusToken = 0;
+    Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
+
+    if (!MyRegisterClass(instance)) {
+        LogLastError(L"RegisterClassExW");
+        LogLastError(L"MyRegisterClass/RegisterClassExW");
+        return 0;
+    }
+    if (!InitInstance(instance)) {
+        LogLastError(L"InitInstance/CreateWindowW");
+        return 0;
+    }
+
+    MSG msg{};
+    BOOL got;
+    while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    if (GetLastError() != 0) LogLastError(L"Message loop ended with an error");
+    Gdiplus::GdiplusShutdown(gdiplusToken);
+    return (int)msg.wParam;
+}

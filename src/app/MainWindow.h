@@ -1,5 +1,9 @@
 #pragma once
+// The process skeleton: start-up, the main window and its message loop.
 #include <windows.h>
+#include <commctrl.h>
+
+#include <string>
 
 // Private messages posted to the main window.
 inline constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1;
@@ -8,7 +12,28 @@ inline constexpr UINT WM_QR_TEXT = WM_USER + 3;
 inline constexpr UINT WM_QR_PREVIEW_READY = WM_USER + 4;
 
 inline constexpr UINT_PTR TIMER_REMINDER_CHECK = 2043;
+inline constexpr UINT kReminderCheckPeriodMs = 60000;
 inline constexpr int HOTKEY_SHOW_HIDE = 1;
+inline constexpr UINT kCommandExit = 105;
+inline constexpr UINT kCommandRestore = 40001;
+inline constexpr UINT kCommandHideToTray = 40003;
+
+extern HWND g_mainWindow;
+extern HIMAGELIST FaviconImageList;
 
 // The whole program: start-up, message loop and shutdown. Returns the exit code.
 int RunVantrelix(HINSTANCE instance);
+
+// Loads string resource `id` into a buffer of 100 characters; "Vantrelix"
+// when the resource is missing.
+void LoadStringResource(HINSTANCE instance, UINT id, wchar_t (&buffer)[100]);
+// Window name and class name from the string resources ("Vantrelix v1.3.5").
+void LoadWindowNames(HINSTANCE instance);
+const wchar_t* WindowName();
+const wchar_t* WindowClassName();
+
+ATOM MyRegisterClass(HINSTANCE instance);
+bool InitInstance(HINSTANCE instance);
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void RecordWindowRect(HWND window);
+void UpdateTitleBar(HWND window);

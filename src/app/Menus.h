@@ -1,0 +1,3 @@
+#pragma once
+// Rebuilds the Groups menu after groups were added or renamed.
+void RebuildGroupMenus();

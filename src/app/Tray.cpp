@@ -1,0 +1,145 @@
+#include "app/Tray.h"
+
+#include <shellapi.h>
+
+#include "app/DebugLog.h"
+#include "app/MainWindow.h"
+#include "resource.h"
+#include "settings/Settings.h"
+
+namespace {
+
+bool g_trayPresent = false;
+NOTIFYICONDATAW g_tray{};  // kept for the whole run; balloons reuse it
+
+constexpr UINT kTrayFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+
+void CopyToField(wchar_t* field, size_t fieldSize, const std::wstring& text) {
+    std::wstring fitted = FitToField(text, fieldSize - 1);
+    wmemcpy(field, fitted.c_str(), fitted.size() + 1);
+}
+
+HWND ZOrder() { return g_settings.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST; }
+
+}  // namespace
+
+std::wstring FitToField(const std::wstring& text, size_t maxChars) {
+    if (text.size() <= maxChars) return text;
+    static const std::wstring kEllipsis = L"...";
+    size_t keep = maxChars > kEllipsis.size() ? maxChars - kEllipsis.size() : 0;
+    if (keep > 0 && IS_HIGH_SURROGATE(text[keep - 1])) --keep;
+    return text.substr(0, keep) + kEllipsis.substr(0, maxChars - keep);
+}
+
+bool TrayIconPresent() { return g_trayPresent; }
+
+void AddTrayIcon(HWND window) {
+    if (g_trayPresent) return;
+    g_tray = NOTIFYICONDATAW{};
+    g_tray.cbSize = sizeof(g_tray);
+    g_tray.hWnd = window;
+    g_tray.uID = kTrayIconId;
+    g_tray.uFlags = kTrayFlags;
+    g_tray.uCallbackMessage = WM_TRAY_NOTIFY;
+    g_tray.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VANTRELIX));
+    if (!g_tray.hIcon) g_tray.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    CopyToField(g_tray.szTip, ARRAYSIZE(g_tray.szTip), WindowName());
+    if (!Shell_NotifyIconW(NIM_ADD, &g_tray)) {
+        LogLastError(L"Shell_NotifyIconW(NIM_ADD)");
+        return;
+    }
+    g_trayPresent = true;
+    g_tray.uVersion = 0;  // plain mouse messages in the callback's lParam
+    Shell_NotifyIconW(NIM_SETVERSION, &g_tray);
+}
+
+void RemoveTrayIcon() {
+    if (g_trayPresent && !Shell_NotifyIconW(NIM_DELETE, &g_tray)) LogLastError(L"Shell_NotifyIconW(NIM_DELETE)");
+    g_trayPresent = false;
+    g_tray.hIcon = nullptr;
+}
+
+void ShowTrayBalloon(const std::wstring& title, const std::wstring& text, HICON icon) {
+    if (!g_trayPresent) return;
+    g_tray.uFlags = kTrayFlags | NIF_INFO;
+    CopyToField(g_tray.szInfoTitle, ARRAYSIZE(g_tray.szInfoTitle), title);
+    CopyToField(g_tray.szInfo, ARRAYSIZE(g_tray.szInfo), text);
+    g_tray.dwInfoFlags = icon ? NIIF_USER : NIIF_INFO;
+    g_tray.hBalloonIcon = icon;
+    Shell_NotifyIconW(NIM_MODIFY, &g_tray);
+    g_tray.uFlags = kTrayFlags;
+    g_tray.hBalloonIcon = nullptr;
+}
+
+void RestoreWindowRect(HWND window) {
+    if (!window || !g_settings.windowRectKnown) return;
+    const RECT& r = g_settings.windowRect;
+    SetWindowPos(window, ZOrder(), r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+}
+
+void CenterMainWindow(HWND window) {
+    RECT r;
+    if (!GetWindowRect(window, &r)) return;
+    int x = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+    SetWindowPos(window, ZOrder(), x, y, 0, 0, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE);
+}
+
+void ShowFromTray(HWND window) {
+    if (g_settings.windowRectKnown)
+        RestoreWindowRect(window);
+    else
+        CenterMainWindow(window);
+    ShowWindow(window, SW_SHOWNORMAL);
+    SetForegroundWindow(window);
+}
+
+void HideToTray(HWND window) {
+    RecordWindowRect(window);
+    AddTrayIcon(window);
+    ShowWindow(window, SW_HIDE);
+}
+
+void OnMinimizedToTray(HWND window) {
+    // The rectangle recorded before the minimise stays: it is where the window
+    // comes back.
+    AddTrayIcon(window);
+    ShowWindow(window, SW_HIDE);
+}
+
+void OnShowHideHotkey(HWND window) {
+    if (IsWindowVisible(window) && !IsIconic(window)) {
+        RecordWindowRect(window);
+        ShowWindow(window, SW_HIDE);
+    } else {
+        ShowFromTray(window);
+    }
+}
+
+void OnTrayNotify(HWND window, UINT mouseMessage) {
+    switch (mouseMessage) {
+        case WM_LBUTTONDBLCLK:
+            ShowFromTray(window);
+            break;
+        case WM_RBUTTONUP:
+        case WM_CONTEXTMENU: {
+            HMENU menu = CreatePopupMenu();
+            if (!menu) break;
+            AppendMenuW(menu, MF_STRING, 40001, L"&Restore");
+            AppendMenuW(menu, MF_STRING, 40006, L"Quick &Add URL...");
+            AppendMenuW(menu, MF_STRING, 40004, L"&Options...");
+            AppendMenuW(menu, MF_STRING, 40002, L"&About");
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(menu, MF_STRING, 105, L"E&xit");
+            SetForegroundWindow(window);
+            POINT pt;
+            GetCursorPos(&pt);
+            TrackPopupMenu(menu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, window, nullptr);
+            DestroyMenu(menu);
+            break;
+        }
+        default:
+            break;
+    }
+}

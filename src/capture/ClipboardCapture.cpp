@@ -1,0 +1,120 @@
+#include "capture/ClipboardCapture.h"
+
+#include <cwchar>
+
+#include "app/DebugLog.h"
+#include "app/MainWindow.h"
+#include "app/Menus.h"
+#include "app/Tray.h"
+#include "capture/AutoRules.h"
+#include "capture/UrlExtraction.h"
+#include "grid/FilterBar.h"
+#include "grid/GridState.h"
+#include "model/AppState.h"
+#include "net/Validation.h"
+#include "settings/Settings.h"
+#include "storage/Database.h"
+
+bool g_clipboardWriteInProgress = false;
+
+namespace {
+
+// Copies the clipboard's text, or gives nothing when the text is empty or too
+// long. The length is measured within the memory block as well, so a text
+// without its terminating NUL is never read past the block's end.
+bool ReadClipboardText(HANDLE handle, std::wstring& text) {
+    if (!handle) return false;
+    const wchar_t* p = static_cast<const wchar_t*>(GlobalLock(handle));
+    if (!p) return false;
+    size_t room = GlobalSize(handle) / sizeof(wchar_t);
+    size_t bound = room < kClipboardTextBound ? room : kClipboardTextBound;
+    size_t len = wcsnlen(p, bound);
+    bool accepted = len > 0 && len < kClipboardTextBound;
+    if (accepted) text.assign(p, len);
+    GlobalUnlock(handle);
+    return accepted;
+}
+
+// What follows the scan once the clipboard is closed again: tags, menus, one
+// save, validation, the balloon and the normalised address written back.
+void FinishCapture(HWND window, const std::vector<std::wstring>& filed) {
+    bool tagged = false;
+    for (const auto& url : filed) tagged |= ApplyAutoTagRules(url);
+    if (tagged) {
+        FillTagFilterCombo();
+        RefreshGridWithColumns();
+    }
+    if (filed.empty()) return;
+    RebuildGroupMenus();
+    SaveCatalogue();
+    if (g_settings.validateOnCapture) {
+        for (const auto& url : filed) {
+            g_app.validationStatus[url] = ValidateUrl(url);
+            RefreshGrid();
+        }
+    }
+    if (g_settings.showNewUrlNotification) ShowTrayBalloon(L"Vantrelix", CaptureBalloonText(filed.front()), nullptr);
+    g_clipboardWriteInProgress = true;
+    SetClipboardText(window, filed.front());
+    g_clipboardWriteInProgress = false;
+}
+
+}  // namespace
+
+std::wstring CaptureBalloonText(const std::wstring& url) { return L"New URL captured:\n" + url; }
+
+std::vector<std::wstring> FileUrlsFromText(std::wstring_view text) {
+    std::vector<std::wstring> filed;
+    for (const auto& url : ExtractUrls(text)) {
+        // The group is chosen before the duplicate test, so a rule naming a
+        // missing group creates it even for an address already filed.
+        int groupId = ApplyAutoGroupRules(url);
+        if (url.empty() || g_app.allUrls.count(url)) continue;
+        if (AddUrlToGroup(groupId, url)) filed.push_back(url);
+    }
+    return filed;
+}
+
+void CaptureClipboard(HWND window) {
+    if (g_clipboardWriteInProgress) return;
+    if (!window) window = g_mainWindow;
+    if (!OpenClipboard(window)) return;
+    std::vector<std::wstring> filed;
+    std::wstring text;
+    if (ReadClipboardText(GetClipboardData(CF_UNICODETEXT), text)) filed = FileUrlsFromText(text);
+    CloseClipboard();
+    FinishCapture(window, filed);
+}
+
+bool SetClipboardText(HWND window, const std::wstring& text) {
+    if (text.empty()) return false;
+    if (!OpenClipboard(window)) {
+        LogLastError(L"OpenClipboard (SetClipboardText)");
+        return false;
+    }
+    if (!EmptyClipboard()) LogLastError(L"EmptyClipboard");
+    size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory) {
+        CloseClipboard();
+        LogLastError(L"GlobalAlloc");
+        return false;
+    }
+    void* p = GlobalLock(memory);
+    if (!p) {
+        GlobalFree(memory);
+        CloseClipboard();
+        LogLastError(L"GlobalLock");
+        return false;
+    }
+    memcpy(p, text.c_str(), bytes);
+    GlobalUnlock(memory);
+    if (SetClipboardData(CF_UNICODETEXT, memory)) {
+        CloseClipboard();  // the clipboard owns the memory now
+        return true;
+    }
+    LogLastError(L"SetClipboardData");
+    GlobalFree(memory);
+    CloseClipboard();
+    return false;
+}

@@ -1,0 +1,3 @@
+#pragma once
+// Refills the tag filter's list from the tag vocabulary.
+void FillTagFilterCombo();

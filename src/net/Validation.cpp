@@ -1,0 +1,4 @@
+#include "net/Validation.h"
+
+// No HTTP client yet: no verdict.
+std::wstring ValidateUrl(const std::wstring&) { return {}; }

@@ -1,0 +1,104 @@
+#include "GuiFixture.h"
+
+#include "app/Tray.h"
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) continue;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+}
+
+void PumpFor(DWORD ms) { PumpUntil([] { return false; }, ms); }
+
+std::wstring ReadClipboardText() {
+    std::wstring text;
+    for (int attempt = 0; attempt < 50 && !OpenClipboard(nullptr); ++attempt) Sleep(20);
+    if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+        if (auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
+            text = p;
+            GlobalUnlock(h);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+bool PutRawClipboardText(const std::wstring& units) {
+    if (!OpenClipboard(nullptr)) return false;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, units.size() * sizeof(wchar_t));
+    if (memory) {
+        memcpy(GlobalLock(memory), units.data(), units.size() * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+    }
+    CloseClipboard();
+    return memory != nullptr;
+}
+
+std::wstring MakeTempFolder() {
+    wchar_t base[MAX_PATH];
+    GetTempPathW(MAX_PATH, base);
+    static unsigned counter = 0;
+    std::wstring folder = std::wstring(base) + L"vantrelix-gui-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                          std::to_wstring(++counter);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
+}
+
+std::string FileBytes(const std::wstring& path) {
+    std::string bytes;
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return bytes;
+    char buf[65536];
+    DWORD got;
+    while (ReadFile(f, buf, sizeof buf, &got, nullptr) && got > 0) bytes.append(buf, got);
+    CloseHandle(f);
+    return bytes;
+}
+
+void MainWindowTest::SetUp() {
+    static bool registered = false;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!registered) {
+        LoadWindowNames(instance);
+        ASSERT_NE(MyRegisterClass(instance), 0);
+        registered = true;
+    }
+    g_app = AppState{};
+    g_grid = GridState{};
+    g_settings = Settings{};
+    g_settings.checkForUpdates = false;
+    folder_ = MakeTempFolder();
+    dbPath_ = folder_ + L"\\catalogue.db";
+    g_settings.customDatabasePath = dbPath_;
+    DeleteFileW(SettingsFilePath().c_str());
+}
+
+void MainWindowTest::StartWindow() {
+    ASSERT_TRUE(InitInstance(GetModuleHandleW(nullptr)));
+    ASSERT_NE(g_mainWindow, nullptr);
+    PumpFor(50);
+}
+
+void MainWindowTest::CloseWindow() {
+    if (!g_mainWindow) return;
+    HWND window = g_mainWindow;
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    PumpUntil([&] { return !IsWindow(window); });
+}
+
+void MainWindowTest::TearDown() {
+    CloseWindow();
+    DeleteFileW(SettingsFilePath().c_str());
+}
