@@ -1,0 +1,56 @@
+# Helpers for end-to-end tests: the built exe in a temporary folder, driven
+# from outside as a user and other programs would. Needs WINE, WINEPREFIX and
+# DISPLAY from scripts/test.sh.
+set -euo pipefail
+
+E2E_EXE_SOURCE="$1"
+E2E_DIR=$(mktemp -d /tmp/vantrelix-e2e.XXXXXX)
+E2E_PID=""
+cp "$E2E_EXE_SOURCE" "$E2E_DIR/Vantrelix.exe"
+
+e2e_cleanup() {
+  if [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null; then kill "$E2E_PID" 2>/dev/null || true; fi
+  rm -rf "$E2E_DIR"
+}
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+check() {  # check DESCRIPTION ACTUAL EXPECTED
+  if [ "$2" != "$3" ]; then
+    printf 'FAIL: %s\n  expected: %q\n  actual:   %q\n' "$1" "$3" "$2" >&2
+    exit 1
+  fi
+  echo "ok: $1"
+}
+
+# Waits until a command succeeds, up to N tenths of a second.
+wait_for() {
+  local tenths=$1; shift
+  for _ in $(seq 1 "$tenths"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  return 1
+}
+
+start_app() {
+  (cd "$E2E_DIR" && exec "$WINE" Vantrelix.exe >/dev/null 2>&1) &
+  E2E_PID=$!
+  # The window is up once the database exists (the first load creates it)
+  # and Wine reports the window.
+  wait_for 300 test -s "$E2E_DIR/Vantrelix.db" || fail "Vantrelix did not create its database"
+  wait_for 100 window_listed || fail "no Vantrelix window"
+  sleep 1
+}
+
+window_listed() { "$WINE" tasklist 2>/dev/null | grep -qi vantrelix; }
+
+# Closes the program the way Windows asks a program to end (WM_CLOSE to its
+# windows) and waits for it to finish its shutdown.
+stop_app() {
+  "$WINE" taskkill /im Vantrelix.exe >/dev/null 2>&1 || true
+  for _ in $(seq 1 200); do kill -0 "$E2E_PID" 2>/dev/null || { E2E_PID=""; return 0; }; sleep 0.1; done
+  fail "Vantrelix did not end after WM_CLOSE"
+}
+
+copy_text() { printf '%s' "$1" | xclip -selection clipboard -i; }
+clipboard_text() { xclip -selection clipboard -o 2>/dev/null || true; }
+
+db() { sqlite3 -batch -noheader "$E2E_DIR/Vantrelix.db" "$1"; }
