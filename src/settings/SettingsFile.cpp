@@ -27,7 +27,8 @@ std::wstring ReadText(const wchar_t* section, const wchar_t* key, DWORD room, co
     return buf;
 }
 
-void WriteText(const wchar_t* section, const wchar_t* key, const std::wstring& value, const std::wstring& path) {
+void WriteText(const wchar_t* section, const wchar_t* key, const std::wstring& value,
+               const std::wstring& path) {
     WritePrivateProfileStringW(section, key, value.c_str(), path.c_str());
 }
 
@@ -171,8 +172,10 @@ void SaveKey(const SettingKey& k, Settings& s, const std::wstring& path) {
 // A file that starts with the UTF-16 byte-order mark is kept in UTF-16 by
 // every later write, so a missing file is created as just that mark.
 void CreateUnicodeFileIfMissing(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;  // exists already, or cannot be written: the profile write decides
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;  // exists already, or cannot be written: the profile write decides
     static const unsigned char kUtf16LeMark[] = {0xFF, 0xFE};
     DWORD written = 0;
     WriteFile(file, kUtf16LeMark, sizeof kUtf16LeMark, &written, nullptr);

@@ -19,8 +19,8 @@ std::vector<std::wstring> Lines(const std::wstring& text) {
 }  // namespace
 
 std::string ReadIniBytes() {
-    HANDLE file = CreateFileW(SettingsFilePath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(SettingsFilePath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return {};
     std::string bytes;
     char buf[4096];
@@ -51,9 +51,11 @@ void WriteIniText(const std::wstring& text) {
         if (c == L'\n') crlf += L'\r';
         crlf += c;
     }
-    int n = WideCharToMultiByte(CP_ACP, 0, crlf.data(), static_cast<int>(crlf.size()), nullptr, 0, nullptr, nullptr);
+    int n = WideCharToMultiByte(CP_ACP, 0, crlf.data(), static_cast<int>(crlf.size()), nullptr, 0, nullptr,
+                                nullptr);
     std::string bytes(n, '\0');
-    WideCharToMultiByte(CP_ACP, 0, crlf.data(), static_cast<int>(crlf.size()), bytes.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, crlf.data(), static_cast<int>(crlf.size()), bytes.data(), n, nullptr,
+                        nullptr);
     HANDLE file = CreateFileW(SettingsFilePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);

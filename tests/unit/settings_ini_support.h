@@ -33,7 +33,7 @@ std::vector<std::wstring> IniSectionLines(const std::wstring& section);
 
 // Every test starts and ends without a settings file and with defaults.
 class SettingsFileTest : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override;
     void TearDown() override;
 };

@@ -5,12 +5,12 @@
 namespace {
 
 const std::vector<std::wstring> kGeneralKeys = {
-    L"Version",      L"ShowNewUrlNotification", L"StartVisible", L"AlwaysOnTop",     L"DarkMode",
-    L"ZebraRows",    L"ZebraColumns",           L"ColorCoding",  L"CheckForUpdates", L"ValidateOnCapture"};
+    L"Version",   L"ShowNewUrlNotification", L"StartVisible", L"AlwaysOnTop",     L"DarkMode",
+    L"ZebraRows", L"ZebraColumns",           L"ColorCoding",  L"CheckForUpdates", L"ValidateOnCapture"};
 const std::vector<std::wstring> kColumnsKeys = {
-    L"Valid",        L"IdWidth",    L"TitleWidth", L"UrlWidth",        L"TagsWidth",     L"CreatedWidth",
-    L"UpdatedWidth", L"ValidWidth", L"OpensWidth", L"LastOpenedWidth", L"ReminderWidth", L"Order",
-    L"Visible"};
+    L"Valid",         L"IdWidth",      L"TitleWidth", L"UrlWidth",   L"TagsWidth",
+    L"CreatedWidth",  L"UpdatedWidth", L"ValidWidth", L"OpensWidth", L"LastOpenedWidth",
+    L"ReminderWidth", L"Order",        L"Visible"};
 const std::vector<std::wstring> kCsvKeys = {L"Col0", L"Col1", L"Col2", L"Col3", L"Col4", L"Col5",
                                             L"Col6", L"Col7", L"Col8", L"Col9", L"Col10"};
 
@@ -56,9 +56,11 @@ TEST_F(SettingsFileTest, FirstSaveWritesSectionsAndKeysInOrder) {
         std::vector<std::wstring> sections;
     };
     const Case cases[] = {
-        {"no window rectangle", false,
+        {"no window rectangle",
+         false,
          {L"General", L"Hotkey", L"Filter", L"Sort", L"Columns", L"CsvExport", L"Database"}},
-        {"known window rectangle", true,
+        {"known window rectangle",
+         true,
          {L"General", L"Hotkey", L"Window", L"Filter", L"Sort", L"Columns", L"CsvExport", L"Database"}},
     };
     for (const Case& c : cases) {
@@ -73,8 +75,9 @@ TEST_F(SettingsFileTest, FirstSaveWritesSectionsAndKeysInOrder) {
         EXPECT_EQ(IniSections(), c.sections);
         EXPECT_EQ(IniKeysOf(L"General"), kGeneralKeys);
         EXPECT_EQ(IniKeysOf(L"Hotkey"), (std::vector<std::wstring>{L"Mod", L"VK"}));
-        EXPECT_EQ(IniKeysOf(L"Window"), c.windowKnown ? (std::vector<std::wstring>{L"Valid", L"X", L"Y", L"W", L"H"})
-                                                      : std::vector<std::wstring>{});
+        EXPECT_EQ(IniKeysOf(L"Window"), c.windowKnown
+                                            ? (std::vector<std::wstring>{L"Valid", L"X", L"Y", L"W", L"H"})
+                                            : std::vector<std::wstring>{});
         EXPECT_EQ(IniKeysOf(L"Filter"), (std::vector<std::wstring>{L"Tag", L"Reminder"}));
         EXPECT_EQ(IniKeysOf(L"Sort"), (std::vector<std::wstring>{L"Column", L"Ascending"}));
         EXPECT_EQ(IniKeysOf(L"Columns"), kColumnsKeys);

@@ -10,9 +10,8 @@ TEST_F(SettingsFileTest, IntegersFollowTheProfileReadingRules) {
         bool startVisible;
     };
     const Case cases[] = {
-        {L"StartVisible=", true},     // empty value: the default
-        {L"StartVisible=0", false},
-        {L"StartVisible=-1", true},
+        {L"StartVisible=", true},  // empty value: the default
+        {L"StartVisible=0", false},   {L"StartVisible=-1", true},
         {L"StartVisible=abc", false},  // not a number: 0
         {L"startvisible=0", false},    // key names ignore case
     };
@@ -123,12 +122,12 @@ TEST_F(SettingsFileTest, OrderIsTakenOnlyWhenItArrangesEveryColumnOnce) {
         {L"3,1", before},
         {L"", before},
         {L"0,1,2,3,4,5,6,7", before},
-        {L"0 ,1,2,3,4,5,6,7,8,9", before},           // a comma must follow the number directly
-        {L"0,0,1,2,3,4,5,6,7,8", before},            // repeated id
-        {L"0,1,2,3,4,5,6,7,8,10", before},           // id past the last column
-        {L"-1,0,1,2,3,4,5,6,7,8", before},           // negative id
-        {L"9,0,1,2,3,4,5,6,7", before},              // nine holding 9: appending it repeats it
-        {L"4294967296,1,2,3,4,5,6,7,8,9", before},   // would wrap to 0 in 32 bits
+        {L"0 ,1,2,3,4,5,6,7,8,9", before},          // a comma must follow the number directly
+        {L"0,0,1,2,3,4,5,6,7,8", before},           // repeated id
+        {L"0,1,2,3,4,5,6,7,8,10", before},          // id past the last column
+        {L"-1,0,1,2,3,4,5,6,7,8", before},          // negative id
+        {L"9,0,1,2,3,4,5,6,7", before},             // nine holding 9: appending it repeats it
+        {L"4294967296,1,2,3,4,5,6,7,8,9", before},  // would wrap to 0 in 32 bits
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.order);
@@ -151,7 +150,8 @@ TEST_F(SettingsFileTest, VisibleTakesNineOrTenNumbers) {
         {L"1,0,1,1,1,1,1,1,1", {true, false, true, true, true, true, true, true, true, true}},
         {L"1,1,1,1,1,1,1,1,1,0", {true, true, true, true, true, true, true, true, true, false}},
         {L"0,2,-1,0,0,0,0,0,0,0", {false, true, true, false, false, false, false, false, false, false}},
-        {L"0,4294967296,0,0,0,0,0,0,0,0", {false, true, false, false, false, false, false, false, false, false}},
+        {L"0,4294967296,0,0,0,0,0,0,0,0",
+         {false, true, false, false, false, false, false, false, false, false}},
         {L"1,0", before},
         {L"yes", before},
         {L"", before},

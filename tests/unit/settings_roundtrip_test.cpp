@@ -9,7 +9,8 @@ TEST_F(SettingsFileTest, EveryFieldSurvivesSaveAndLoad) {
         const char* field;
         std::function<void(Settings&)> change;
     };
-    const std::wstring longPath = L"C:\\" + std::wstring(MAX_PATH - 1 - 8, L'p') + L"\\a.db";  // 259 characters in all
+    const std::wstring longPath =
+        L"C:\\" + std::wstring(MAX_PATH - 1 - 8, L'p') + L"\\a.db";  // 259 characters in all
     const Case cases[] = {
         {"showNewUrlNotification", [](Settings& s) { s.showNewUrlNotification = false; }},
         {"startVisible", [](Settings& s) { s.startVisible = false; }},
@@ -34,7 +35,9 @@ TEST_F(SettingsFileTest, EveryFieldSurvivesSaveAndLoad) {
          }},
         {"columnOrder", [](Settings& s) { s.columnOrder = {3, 9, 0, 1, 2, 8, 4, 5, 6, 7}; }},
         {"columnVisible",
-         [](Settings& s) { s.columnVisible = {false, true, true, false, true, true, true, true, true, false}; }},
+         [](Settings& s) {
+             s.columnVisible = {false, true, true, false, true, true, true, true, true, false};
+         }},
         {"tagFilter", [](Settings& s) { s.tagFilter = L"reading list"; }},
         {"reminderFilter", [](Settings& s) { s.reminderFilter = L"Due / Overdue"; }},
         {"hotkeyModifiers", [](Settings& s) { s.hotkeyModifiers = MOD_ALT | MOD_CONTROL; }},
@@ -62,9 +65,10 @@ TEST_F(SettingsFileTest, GarbageFileLoadsHarmlessly) {
     const std::wstring huge(1500, L'Z');
     std::wstring order = L"0,1,2,3,4,5,6,7,8,9";
     order += std::wstring(1200, L'7');  // one endless last number, cut at the buffer
-    std::wstring text = L"[General]\nStartVisible=yes\nAlwaysOnTop=99999999999999999999\nZebraStriping=" + huge +
-                        L"\n[Hotkey]\nMod=" + huge + L"\nVK=-7\n[Window]\nValid=1\nX=2147483647\nY=" + huge +
-                        L"\nW=2147483647\nH=-2147483648\n[Filter]\nTag=" + huge + L"\nReminder=" + huge +
+    std::wstring text = L"[General]\nStartVisible=yes\nAlwaysOnTop=99999999999999999999\nZebraStriping=" +
+                        huge + L"\n[Hotkey]\nMod=" + huge + L"\nVK=-7\n[Window]\nValid=1\nX=2147483647\nY=" +
+                        huge + L"\nW=2147483647\nH=-2147483648\n[Filter]\nTag=" + huge + L"\nReminder=" +
+                        huge +
                         L"\n[Sort]\nColumn=99999999999999999999\nAscending=\n[Columns]\nValid=1\nIdWidth=" +
                         huge + L"\nTitleWidth=-99999999999\nOrder=" + order + L"\nVisible=" + huge +
                         L"\n[CsvExport]\nCol0=\x01\x02\nCol10=" + huge + L"\n[Database]\nCustomPath=" + huge +
@@ -105,7 +109,7 @@ TEST_F(SettingsFileTest, OrderIsReadIntoRoomFor127Characters) {
         std::array<int, kColumnCount> expected;
     };
     const Case cases[] = {
-        {108, reversed},               // exactly 127 characters: all ten numbers
+        {108, reversed},                // exactly 127 characters: all ten numbers
         {110, Settings{}.columnOrder},  // cut after "1": nine numbers, and the appended 9 repeats
     };
     for (const Case& c : cases) {

@@ -5,8 +5,8 @@
 namespace {
 
 std::wstring WindowSection(const RECT& r) {
-    return L"[Window]\nValid=1\nX=" + std::to_wstring(r.left) + L"\nY=" + std::to_wstring(r.top) +
-           L"\nW=" + std::to_wstring(r.right - r.left) + L"\nH=" + std::to_wstring(r.bottom - r.top) + L"\n";
+    return L"[Window]\nValid=1\nX=" + std::to_wstring(r.left) + L"\nY=" + std::to_wstring(r.top) + L"\nW=" +
+           std::to_wstring(r.right - r.left) + L"\nH=" + std::to_wstring(r.bottom - r.top) + L"\n";
 }
 
 }  // namespace
