@@ -11,6 +11,7 @@
 #include "model/AppState.h"
 #include "model/TextUtil.h"
 #include "settings/Settings.h"
+#include "storage/Database.h"
 
 // A connection of the test's own, used to build fixtures with raw SQL and to
 // look at what the code under test wrote.
@@ -101,3 +102,78 @@ protected:
     std::filesystem::path folder_;
     std::filesystem::path dbPath_;
 };
+
+// A catalogue that uses every saved attribute, non-ASCII text included. The
+// default group comes first and tags are in stored (code point) order, so a
+// save followed by a load gives back exactly this record.
+inline void FillSampleCatalogue() {
+    const std::wstring a = L"https://a.example/caf\u00e9", b = L"https://b.example/\U0001F600", c = L"http://c.example/",
+                       d = L"https://d.example/x?y=1";
+    int inbox = DefaultGroupId();
+    int work = CreateGroup(L"Caf\u00e9 \U0001F600 work");
+    int empty = CreateGroup(L"Empty");
+    (void)empty;
+    AddUrlToGroup(work, a);
+    AddUrlToGroup(work, b);
+    AddUrlToGroup(inbox, c);
+    AddUrlToGroup(work, d);
+    g_app.titles = {{a, L"Caf\u00e9 \U0001F600 title"}, {c, L"C"}};
+    g_app.createdAt = {{a, L"2020-01-02 03:04:05"}, {b, L"2021-01-02 03:04:05"}, {c, L"2022-01-02 03:04:05"},
+                       {d, L"2023-01-02 03:04:05"}};
+    g_app.updatedAt = {{a, L"2024-05-06 07:08:09"}};
+    g_app.openCounts = {{a, 3}, {d, 2147483647}};
+    g_app.lastOpenedAt = {{a, L"2024-06-07 08:09:10"}};
+    g_app.pinnedUrls = {b, d};
+    g_app.reminderDates = {{a, L"2025-01-01 09:00"}, {b, L"2025-02-02 10:30"}, {d, L"2025-03-03 11:45"}};
+    g_app.reminderActions = {{a, ReminderAction::Notify}, {b, ReminderAction::Open}, {d, ReminderAction::Both}};
+    g_app.reminderRepeats = {{b, ReminderRepeat::Daily}, {d, ReminderRepeat::Monthly}};
+    g_app.tagNames = {L"News", L"read later", L"\u00e9t\u00e9"};
+    g_app.tagUpdatedAt = {{L"News", L"2023-03-03 03:03:03"}, {L"\u00e9t\u00e9", L"2023-04-04 04:04:04"}};
+    g_app.urlTags = {{a, {L"\u00e9t\u00e9", L"News"}}, {d, {L"read later"}}};
+    g_app.groupUpdatedAt = {{L"Caf\u00e9 \U0001F600 work", L"2022-02-02 02:02:02"}};
+    g_app.autoTagRules = {{L"example", L"News"}, {L"caf\u00e9", L"\u00e9t\u00e9"}};
+    g_app.autoGroupRules = {{L"d.example", L"Caf\u00e9 \U0001F600 work"}, {L"c.example", L"Uncategorized"}};
+}
+
+// The saved part of the catalogue, compared field by field so that a failure
+// names the field.
+inline void ExpectSameSavedCatalogue(const AppState& actual, const AppState& expected) {
+    ASSERT_EQ(actual.groups.size(), expected.groups.size());
+    for (size_t i = 0; i < expected.groups.size(); ++i) {
+        EXPECT_EQ(actual.groups[i].name, expected.groups[i].name) << "group " << i;
+        EXPECT_EQ(actual.groups[i].urls, expected.groups[i].urls) << "group " << i;
+    }
+    EXPECT_EQ(actual.allUrls, expected.allUrls);
+    EXPECT_EQ(actual.titles, expected.titles);
+    EXPECT_EQ(actual.createdAt, expected.createdAt);
+    EXPECT_EQ(actual.updatedAt, expected.updatedAt);
+    EXPECT_EQ(actual.openCounts, expected.openCounts);
+    EXPECT_EQ(actual.lastOpenedAt, expected.lastOpenedAt);
+    EXPECT_EQ(actual.pinnedUrls, expected.pinnedUrls);
+    EXPECT_EQ(actual.reminderDates, expected.reminderDates);
+    EXPECT_EQ(actual.reminderActions, expected.reminderActions);
+    EXPECT_EQ(actual.reminderRepeats, expected.reminderRepeats);
+    EXPECT_EQ(actual.urlTags, expected.urlTags);
+    EXPECT_EQ(actual.tagNames, expected.tagNames);
+    EXPECT_EQ(actual.tagUpdatedAt, expected.tagUpdatedAt);
+    EXPECT_EQ(actual.groupUpdatedAt, expected.groupUpdatedAt);
+    ASSERT_EQ(actual.autoTagRules.size(), expected.autoTagRules.size());
+    for (size_t i = 0; i < expected.autoTagRules.size(); ++i) {
+        EXPECT_EQ(actual.autoTagRules[i].pattern, expected.autoTagRules[i].pattern);
+        EXPECT_EQ(actual.autoTagRules[i].target, expected.autoTagRules[i].target);
+    }
+    ASSERT_EQ(actual.autoGroupRules.size(), expected.autoGroupRules.size());
+    for (size_t i = 0; i < expected.autoGroupRules.size(); ++i) {
+        EXPECT_EQ(actual.autoGroupRules[i].pattern, expected.autoGroupRules[i].pattern);
+        EXPECT_EQ(actual.autoGroupRules[i].target, expected.autoGroupRules[i].target);
+    }
+}
+
+// What a fresh process would see: an empty catalogue, the default group, then
+// the stored one.
+inline AppState LoadIntoFreshCatalogue() {
+    g_app = AppState{};
+    DefaultGroupId();
+    LoadCatalogue();
+    return g_app;
+}
