@@ -230,3 +230,70 @@ TEST_F(CatalogueSave, SaveBlockedByAnotherConnectionLosesNothing) {
         ExpectSameSavedCatalogue(LoadIntoFreshCatalogue(), wanted);
     }
 }
+
+namespace {
+
+// Lets the test interleave another connection with a save: every connection
+// opened while it is installed reports the statement it starts, and when that
+// connection waits for a lock, the other connection is told to let go just
+// then, as another process could at any moment.
+struct LockReleaseDuringSave {
+    static inline RawDb* other = nullptr;
+    static inline std::string releaseOn;
+    static inline std::string lastSql;
+    static inline bool released = false;
+
+    static int Trace(unsigned, void*, void*, void* sql) {
+        lastSql = static_cast<const char*>(sql);
+        return 0;
+    }
+    static int Busy(void*, int) {
+        if (!released && lastSql.rfind(releaseOn, 0) == 0) {
+            other->Exec("COMMIT;");
+            released = true;
+        }
+        return 0;  // the waiting statement fails with SQLITE_BUSY
+    }
+    static int Attach(sqlite3* db, const char**, const sqlite3_api_routines*) {
+        sqlite3_trace_v2(db, SQLITE_TRACE_STMT, Trace, nullptr);
+        sqlite3_busy_handler(db, Busy, nullptr);
+        return SQLITE_OK;
+    }
+    using Entry = void (*)();
+    LockReleaseDuringSave(RawDb& holder, const char* statementPrefix) {
+        other = &holder;
+        releaseOn = statementPrefix;
+        released = false;
+        sqlite3_auto_extension(reinterpret_cast<Entry>(reinterpret_cast<void*>(Attach)));
+    }
+    ~LockReleaseDuringSave() { sqlite3_cancel_auto_extension(reinterpret_cast<Entry>(reinterpret_cast<void*>(Attach))); }
+};
+
+}  // namespace
+
+// A lock released half-way through a save: the first upsert of the renamed
+// group fails as busy while the following statements succeed. Carrying on
+// would delete the group's old row, and its URLs with it, without writing
+// them under the new name.
+TEST_F(CatalogueSave, LockReleasedDuringSaveLosesNothing) {
+    int work = CreateGroup(L"Work");
+    for (const wchar_t* url : {L"https://1.example/", L"https://2.example/"}) AddUrlToGroup(work, url);
+    AddUrlToGroup(CreateGroup(L"Other"), L"https://3.example/");
+    SaveCatalogue();
+    ASSERT_TRUE(RenameGroup(work, L"Projects"));
+    AppState wanted = g_app;
+    wanted.groups.insert(wanted.groups.begin(), UrlGroup{0, kDefaultGroupName, {}});
+
+    RawDb other(dbPath_);
+    std::string stored = other.Dump();
+    ASSERT_EQ(other.Exec("BEGIN IMMEDIATE;"), SQLITE_OK);
+    {
+        LockReleaseDuringSave race(other, "INSERT INTO groups");
+        SaveCatalogue();
+        EXPECT_TRUE(LockReleaseDuringSave::released);
+    }
+    EXPECT_EQ(other.Dump(), stored);
+
+    SaveCatalogue();
+    ExpectSameSavedCatalogue(LoadIntoFreshCatalogue(), wanted);
+}
