@@ -17,7 +17,7 @@ namespace {
 // URL rows arrive one by one and done once afterwards. The flag is cleared on
 // every way out of the URL pass.
 class CatalogueLoadingScope {
-public:
+   public:
     CatalogueLoadingScope() { g_catalogueLoading = true; }
     ~CatalogueLoadingScope() { g_catalogueLoading = false; }
     CatalogueLoadingScope(const CatalogueLoadingScope&) = delete;
@@ -92,10 +92,11 @@ void ReadUrlRow(sqlite3_stmt* row, const GroupIdMap& groupIds) {
 bool LoadUrls(sqlite3* db, const GroupIdMap& groupIds) {
     {
         CatalogueLoadingScope loading;
-        SqliteStatement query(db,
-                              "SELECT u.group_id, u.url, u.title, u.created, u.updated, u.open_count, u.last_opened, "
-                              "u.pinned, u.reminder_date, u.reminder_action, u.reminder_repeat FROM urls u JOIN groups "
-                              "g ON u.group_id = g.id ORDER BY g.sort_order, u.sort_order;");
+        SqliteStatement query(
+            db,
+            "SELECT u.group_id, u.url, u.title, u.created, u.updated, u.open_count, u.last_opened, "
+            "u.pinned, u.reminder_date, u.reminder_action, u.reminder_repeat FROM urls u JOIN groups "
+            "g ON u.group_id = g.id ORDER BY g.sort_order, u.sort_order;");
         if (!query) return false;
         while (sqlite3_step(query.get()) == SQLITE_ROW) ReadUrlRow(query.get(), groupIds);
     }
@@ -118,9 +119,10 @@ void LoadTags(sqlite3* db) {
 
 // Appends to what urlTags already holds; the list is not emptied first.
 void LoadTagAttachments(sqlite3* db) {
-    SqliteStatement query(db,
-                          "SELECT u.url, t.name FROM url_tags ut JOIN urls u ON ut.url_id = u.id JOIN tags t ON "
-                          "ut.tag_id = t.id;");
+    SqliteStatement query(
+        db,
+        "SELECT u.url, t.name FROM url_tags ut JOIN urls u ON ut.url_id = u.id JOIN tags t ON "
+        "ut.tag_id = t.id;");
     if (!query) return;
     while (sqlite3_step(query.get()) == SQLITE_ROW) {
         std::wstring url = ColumnText(query.get(), 0);

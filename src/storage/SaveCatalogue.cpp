@@ -16,7 +16,7 @@ namespace {
 // written, and after SQLite rolled back on its own every further statement
 // would commit by itself.
 class SaveTransaction {
-public:
+   public:
     explicit SaveTransaction(sqlite3* db) : db_(db) {}
 
     // False once the save has to be abandoned.
@@ -34,7 +34,7 @@ public:
 
     void Rollback() { sqlite3_exec(db_, "ROLLBACK;", nullptr, nullptr, nullptr); }
 
-private:
+   private:
     bool Check(int rc) {
         if (rc == SQLITE_OK || rc == SQLITE_DONE || rc == SQLITE_ROW) return true;
         int primary = rc & 0xff;
@@ -83,9 +83,10 @@ int IntOf(const Map& map, const std::wstring& key) {
 }
 
 bool WriteGroups(SaveTransaction& tx, sqlite3* db) {
-    SqliteStatement upsert(db,
-                           "INSERT INTO groups (name, updated, sort_order) VALUES (?, ?, ?) ON CONFLICT(name) DO UPDATE "
-                           "SET updated=excluded.updated, sort_order=excluded.sort_order;");
+    SqliteStatement upsert(
+        db,
+        "INSERT INTO groups (name, updated, sort_order) VALUES (?, ?, ?) ON CONFLICT(name) DO UPDATE "
+        "SET updated=excluded.updated, sort_order=excluded.sort_order;");
     if (!upsert) return false;
     int position = 0;
     for (const UrlGroup& group : g_app.groups) {
@@ -134,12 +135,14 @@ void BindUrlRow(sqlite3_stmt* stmt, int64_t groupRowId, const std::wstring& url,
 bool WriteUrls(SaveTransaction& tx, sqlite3* db, const std::map<std::wstring, int64_t>& groupRowIds) {
     SqliteStatement upsert(
         db,
-        "INSERT INTO urls (group_id, url, title, created, updated, sort_order, open_count, last_opened, pinned, "
+        "INSERT INTO urls (group_id, url, title, created, updated, sort_order, open_count, last_opened, "
+        "pinned, "
         "reminder_date, reminder_action, reminder_repeat) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON "
         "CONFLICT(url) DO UPDATE SET group_id=excluded.group_id, title=excluded.title, "
         "created=COALESCE(urls.created, excluded.created), updated=excluded.updated, "
         "sort_order=excluded.sort_order, open_count=excluded.open_count, last_opened=excluded.last_opened, "
-        "pinned=excluded.pinned, reminder_date=excluded.reminder_date, reminder_action=excluded.reminder_action, "
+        "pinned=excluded.pinned, reminder_date=excluded.reminder_date, "
+        "reminder_action=excluded.reminder_action, "
         "reminder_repeat=excluded.reminder_repeat;");
     if (!upsert) return false;
     for (const UrlGroup& group : g_app.groups) {
@@ -156,8 +159,9 @@ bool WriteUrls(SaveTransaction& tx, sqlite3* db, const std::map<std::wstring, in
 }
 
 void WriteTags(SaveTransaction& tx, sqlite3* db) {
-    SqliteStatement upsert(
-        db, "INSERT INTO tags (name, updated) VALUES (?, ?) ON CONFLICT(name) DO UPDATE SET updated=excluded.updated;");
+    SqliteStatement upsert(db,
+                           "INSERT INTO tags (name, updated) VALUES (?, ?) ON CONFLICT(name) DO UPDATE SET "
+                           "updated=excluded.updated;");
     if (!upsert) return;
     for (const std::wstring& name : g_app.tagNames) {
         if (!tx.Healthy()) return;
@@ -170,9 +174,10 @@ void WriteTags(SaveTransaction& tx, sqlite3* db) {
 // Tables that are rebuilt from scratch are emptied only once the statement
 // that refills them exists, so a failed prepare keeps the stored rows.
 void WriteTagAttachments(SaveTransaction& tx, sqlite3* db) {
-    SqliteStatement insert(db,
-                           "INSERT INTO url_tags (url_id, tag_id) SELECT u.id, t.id FROM urls u, tags t WHERE u.url = ? "
-                           "AND t.name = ?;");
+    SqliteStatement insert(
+        db,
+        "INSERT INTO url_tags (url_id, tag_id) SELECT u.id, t.id FROM urls u, tags t WHERE u.url = ? "
+        "AND t.name = ?;");
     if (!insert || !tx.Exec("DELETE FROM url_tags;")) return;
     for (const auto& [url, tags] : g_app.urlTags) {
         for (const std::wstring& tag : tags) {
@@ -209,12 +214,14 @@ bool WriteCatalogue(SaveTransaction& tx, sqlite3* db) {
     if (tx.Healthy())
         DeleteRowsNotKept(tx, db, g_app.allUrls, "CREATE TEMP TABLE _keep_urls (url TEXT);",
                           "INSERT INTO _keep_urls (url) VALUES (?);",
-                          "DELETE FROM urls WHERE url NOT IN (SELECT url FROM _keep_urls);", "DROP TABLE _keep_urls;");
+                          "DELETE FROM urls WHERE url NOT IN (SELECT url FROM _keep_urls);",
+                          "DROP TABLE _keep_urls;");
     if (tx.Healthy()) WriteTags(tx, db);
     if (tx.Healthy())
         DeleteRowsNotKept(tx, db, g_app.tagNames, "CREATE TEMP TABLE _keep_tags (name TEXT);",
                           "INSERT INTO _keep_tags (name) VALUES (?);",
-                          "DELETE FROM tags WHERE name NOT IN (SELECT name FROM _keep_tags);", "DROP TABLE _keep_tags;");
+                          "DELETE FROM tags WHERE name NOT IN (SELECT name FROM _keep_tags);",
+                          "DROP TABLE _keep_tags;");
     if (tx.Healthy()) WriteTagAttachments(tx, db);
     WriteRules(tx, db, g_app.autoTagRules, "DELETE FROM auto_tag_rules;",
                "INSERT INTO auto_tag_rules (pattern, tag_name) VALUES (?, ?);");

@@ -7,7 +7,7 @@
 #include <string>
 
 class SqliteConnection {
-public:
+   public:
     explicit SqliteConnection(sqlite3* db = nullptr) : db_(db) {}
     ~SqliteConnection() {
         if (db_) sqlite3_close(db_);
@@ -24,12 +24,12 @@ public:
         return db;
     }
 
-private:
+   private:
     sqlite3* db_;
 };
 
 class SqliteStatement {
-public:
+   public:
     SqliteStatement(sqlite3* db, const char* sql) {
         if (db && sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) {
             sqlite3_finalize(stmt_);
@@ -43,7 +43,7 @@ public:
     sqlite3_stmt* get() const { return stmt_; }
     explicit operator bool() const { return stmt_ != nullptr; }
 
-private:
+   private:
     sqlite3_stmt* stmt_ = nullptr;
 };
 

@@ -13,8 +13,9 @@ const std::wstring kUrl = L"https://example.org/page";
 // Row ids and identities of every table whose ids outlive a save.
 Rows RowIds(RawDb& raw) {
     Rows ids;
-    for (auto& row : raw.Rows("SELECT 'group', id, name FROM groups UNION ALL SELECT 'url', id, url FROM urls "
-                              "UNION ALL SELECT 'tag', id, name FROM tags ORDER BY 1, 3;"))
+    for (auto& row :
+         raw.Rows("SELECT 'group', id, name FROM groups UNION ALL SELECT 'url', id, url FROM urls "
+                  "UNION ALL SELECT 'tag', id, name FROM tags ORDER BY 1, 3;"))
         ids.push_back(row);
     return ids;
 }
@@ -62,8 +63,10 @@ TEST_F(CatalogueSave, RawColumnsFollowTheValueRules) {
         {"not pinned", [] {}, "pinned", "0"},
         {"pinned", [] { g_app.pinnedUrls.insert(kUrl); }, "pinned", "1"},
         {"empty reminder", [] { g_app.reminderDates[kUrl] = L""; }, "reminder_date", "(null)"},
-        {"reminder action", [] { g_app.reminderActions[kUrl] = ReminderAction::Both; }, "reminder_action", "2"},
-        {"reminder repeat", [] { g_app.reminderRepeats[kUrl] = ReminderRepeat::Weekly; }, "reminder_repeat", "2"},
+        {"reminder action", [] { g_app.reminderActions[kUrl] = ReminderAction::Both; }, "reminder_action",
+         "2"},
+        {"reminder repeat", [] { g_app.reminderRepeats[kUrl] = ReminderRepeat::Weekly; }, "reminder_repeat",
+         "2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -108,9 +111,10 @@ TEST_F(CatalogueSave, RenamedGroupKeepsItsUrlsInOrderAndTheirTags) {
 
     RawDb raw(dbPath_);
     EXPECT_EQ(raw.Column("SELECT name FROM groups ORDER BY sort_order;"), Strings{"Projects"});
-    EXPECT_EQ(raw.Column("SELECT u.url FROM urls u JOIN groups g ON u.group_id = g.id WHERE g.name = 'Projects' "
-                         "ORDER BY u.sort_order;"),
-              (Strings{"https://3.example/", "https://1.example/", "https://2.example/"}));
+    EXPECT_EQ(
+        raw.Column("SELECT u.url FROM urls u JOIN groups g ON u.group_id = g.id WHERE g.name = 'Projects' "
+                   "ORDER BY u.sort_order;"),
+        (Strings{"https://3.example/", "https://1.example/", "https://2.example/"}));
     EXPECT_EQ(raw.Rows("SELECT u.url, t.name FROM url_tags ut JOIN urls u ON ut.url_id = u.id "
                        "JOIN tags t ON ut.tag_id = t.id;"),
               (Rows{{"https://1.example/", "t"}}));
@@ -181,7 +185,8 @@ TEST_F(CatalogueSave, UrlsOfRemovedGroupsAndRemovedUrlsAreDeleted) {
     SaveCatalogue();
 
     RawDb raw(dbPath_);
-    EXPECT_EQ(raw.Column("SELECT name FROM groups ORDER BY sort_order;"), (Strings{"Uncategorized", "Empty"}));
+    EXPECT_EQ(raw.Column("SELECT name FROM groups ORDER BY sort_order;"),
+              (Strings{"Uncategorized", "Empty"}));
     EXPECT_EQ(raw.Column("SELECT url FROM urls ORDER BY sort_order;"),
               (Strings{"http://c.example/", Utf8FromWide(moved)}));
     // The moved URL was inserted again under its new group and keeps its tags.
@@ -266,7 +271,9 @@ struct LockReleaseDuringSave {
         released = false;
         sqlite3_auto_extension(reinterpret_cast<Entry>(reinterpret_cast<void*>(Attach)));
     }
-    ~LockReleaseDuringSave() { sqlite3_cancel_auto_extension(reinterpret_cast<Entry>(reinterpret_cast<void*>(Attach))); }
+    ~LockReleaseDuringSave() {
+        sqlite3_cancel_auto_extension(reinterpret_cast<Entry>(reinterpret_cast<void*>(Attach)));
+    }
 };
 
 }  // namespace

@@ -32,7 +32,8 @@ bool OpenAndClose() {
 const char kLegacySchema[] =
     "CREATE TABLE groups (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL UNIQUE, "
     "sort_order INTEGER NOT NULL DEFAULT 0);"
-    "CREATE TABLE urls (id INTEGER PRIMARY KEY AUTOINCREMENT, group_id INTEGER NOT NULL, url TEXT NOT NULL UNIQUE, "
+    "CREATE TABLE urls (id INTEGER PRIMARY KEY AUTOINCREMENT, group_id INTEGER NOT NULL, url TEXT NOT NULL "
+    "UNIQUE, "
     "title TEXT, timestamp TEXT, sort_order INTEGER NOT NULL DEFAULT 0, "
     "FOREIGN KEY(group_id) REFERENCES groups(id) ON DELETE CASCADE);"
     "CREATE TABLE tags (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL UNIQUE);"
@@ -65,9 +66,7 @@ TEST_F(DatabaseSchema, ConnectionHasForeignKeysAndTheLargeCache) {
         const char* pragma;
         int expected;
     } cases[] = {
-        {"PRAGMA foreign_keys;", 1},
-        {"PRAGMA cache_size;", -65536},
-        {"PRAGMA temp_store;", 2},  // MEMORY
+        {"PRAGMA foreign_keys;", 1}, {"PRAGMA cache_size;", -65536}, {"PRAGMA temp_store;", 2},  // MEMORY
     };
     for (const Case& c : cases) {
         SqliteStatement stmt(db.get(), c.pragma);
@@ -104,19 +103,21 @@ TEST_F(DatabaseSchema, LegacyStampsReachTheCatalogue) {
     DefaultGroupId();
     LoadCatalogue();
     ASSERT_EQ(g_app.groups.size(), 2u);
-    EXPECT_EQ(g_app.groups[1].urls, (std::vector<std::wstring>{L"https://a.example/", L"https://b.example/"}));
+    EXPECT_EQ(g_app.groups[1].urls,
+              (std::vector<std::wstring>{L"https://a.example/", L"https://b.example/"}));
     EXPECT_EQ(g_app.createdAt[L"https://a.example/"], L"2019-03-04 05:06:07");
 }
 
 TEST_F(DatabaseSchema, CreatedAndTimestampTogetherAreLeftAsTheyAre) {
     {
         RawDb raw(dbPath_);
-        ASSERT_EQ(raw.Exec("CREATE TABLE urls (id INTEGER PRIMARY KEY AUTOINCREMENT, group_id INTEGER NOT NULL, "
-                           "url TEXT NOT NULL UNIQUE, created TEXT, timestamp TEXT);"
-                           "INSERT INTO urls (group_id, url, created, timestamp) VALUES "
-                           "(1, 'https://a.example/', '2020-01-01 00:00:00', '1999-09-09 09:09:09'),"
-                           "(1, 'https://b.example/', NULL, '1998-08-08 08:08:08');"),
-                  SQLITE_OK);
+        ASSERT_EQ(
+            raw.Exec("CREATE TABLE urls (id INTEGER PRIMARY KEY AUTOINCREMENT, group_id INTEGER NOT NULL, "
+                     "url TEXT NOT NULL UNIQUE, created TEXT, timestamp TEXT);"
+                     "INSERT INTO urls (group_id, url, created, timestamp) VALUES "
+                     "(1, 'https://a.example/', '2020-01-01 00:00:00', '1999-09-09 09:09:09'),"
+                     "(1, 'https://b.example/', NULL, '1998-08-08 08:08:08');"),
+            SQLITE_OK);
     }
     ASSERT_TRUE(OpenAndClose());
     RawDb raw(dbPath_);
@@ -141,14 +142,16 @@ TEST_F(DatabaseSchema, SecondOpeningChangesNothing) {
         std::string schemaBefore, rowsBefore, versionBefore;
         {
             RawDb raw(dbPath_);
-            for (auto& row : raw.Rows("SELECT sql FROM sqlite_master ORDER BY name;")) schemaBefore += row[0] + "\n";
+            for (auto& row : raw.Rows("SELECT sql FROM sqlite_master ORDER BY name;"))
+                schemaBefore += row[0] + "\n";
             rowsBefore = raw.Dump();
             versionBefore = raw.Value("PRAGMA schema_version;");
         }
         ASSERT_TRUE(OpenAndClose());
         RawDb raw(dbPath_);
         std::string schemaAfter;
-        for (auto& row : raw.Rows("SELECT sql FROM sqlite_master ORDER BY name;")) schemaAfter += row[0] + "\n";
+        for (auto& row : raw.Rows("SELECT sql FROM sqlite_master ORDER BY name;"))
+            schemaAfter += row[0] + "\n";
         EXPECT_EQ(schemaAfter, schemaBefore);
         EXPECT_EQ(raw.Dump(), rowsBefore);
         EXPECT_EQ(raw.Value("PRAGMA schema_version;"), versionBefore);

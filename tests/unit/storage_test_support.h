@@ -16,10 +16,10 @@
 // A connection of the test's own, used to build fixtures with raw SQL and to
 // look at what the code under test wrote.
 class RawDb {
-public:
+   public:
     explicit RawDb(const std::filesystem::path& path) {
-        sqlite3_open_v2(Utf8FromWide(path.wstring()).c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr);
+        sqlite3_open_v2(Utf8FromWide(path.wstring()).c_str(), &db_,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     }
     ~RawDb() { sqlite3_close(db_); }
     RawDb(const RawDb&) = delete;
@@ -65,7 +65,8 @@ public:
     // are equal when nothing stored changed.
     std::string Dump() {
         std::string text;
-        for (const char* table : {"groups", "urls", "tags", "url_tags", "meta", "auto_tag_rules", "auto_group_rules"}) {
+        for (const char* table :
+             {"groups", "urls", "tags", "url_tags", "meta", "auto_tag_rules", "auto_group_rules"}) {
             text += std::string("[") + table + "]\n";
             for (auto& row : Rows(std::string("SELECT * FROM ") + table + " ORDER BY rowid;")) {
                 for (auto& value : row) text += value + "|";
@@ -75,16 +76,17 @@ public:
         return text;
     }
 
-private:
+   private:
     sqlite3* db_ = nullptr;
 };
 
 class StorageTest : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         static int serial = 0;
         folder_ = std::filesystem::temp_directory_path() /
-                  (L"vantrelix-storage-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++serial));
+                  (L"vantrelix-storage-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                   std::to_wstring(++serial));
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         dbPath_ = folder_ / L"catalogue.db";
@@ -107,8 +109,8 @@ protected:
 // default group comes first and tags are in stored (code point) order, so a
 // save followed by a load gives back exactly this record.
 inline void FillSampleCatalogue() {
-    const std::wstring a = L"https://a.example/caf\u00e9", b = L"https://b.example/\U0001F600", c = L"http://c.example/",
-                       d = L"https://d.example/x?y=1";
+    const std::wstring a = L"https://a.example/caf\u00e9", b = L"https://b.example/\U0001F600",
+                       c = L"http://c.example/", d = L"https://d.example/x?y=1";
     int inbox = DefaultGroupId();
     int work = CreateGroup(L"Caf\u00e9 \U0001F600 work");
     int empty = CreateGroup(L"Empty");
@@ -118,14 +120,17 @@ inline void FillSampleCatalogue() {
     AddUrlToGroup(inbox, c);
     AddUrlToGroup(work, d);
     g_app.titles = {{a, L"Caf\u00e9 \U0001F600 title"}, {c, L"C"}};
-    g_app.createdAt = {{a, L"2020-01-02 03:04:05"}, {b, L"2021-01-02 03:04:05"}, {c, L"2022-01-02 03:04:05"},
+    g_app.createdAt = {{a, L"2020-01-02 03:04:05"},
+                       {b, L"2021-01-02 03:04:05"},
+                       {c, L"2022-01-02 03:04:05"},
                        {d, L"2023-01-02 03:04:05"}};
     g_app.updatedAt = {{a, L"2024-05-06 07:08:09"}};
     g_app.openCounts = {{a, 3}, {d, 2147483647}};
     g_app.lastOpenedAt = {{a, L"2024-06-07 08:09:10"}};
     g_app.pinnedUrls = {b, d};
     g_app.reminderDates = {{a, L"2025-01-01 09:00"}, {b, L"2025-02-02 10:30"}, {d, L"2025-03-03 11:45"}};
-    g_app.reminderActions = {{a, ReminderAction::Notify}, {b, ReminderAction::Open}, {d, ReminderAction::Both}};
+    g_app.reminderActions = {
+        {a, ReminderAction::Notify}, {b, ReminderAction::Open}, {d, ReminderAction::Both}};
     g_app.reminderRepeats = {{b, ReminderRepeat::Daily}, {d, ReminderRepeat::Monthly}};
     g_app.tagNames = {L"News", L"read later", L"\u00e9t\u00e9"};
     g_app.tagUpdatedAt = {{L"News", L"2023-03-03 03:03:03"}, {L"\u00e9t\u00e9", L"2023-04-04 04:04:04"}};
