@@ -11,7 +11,7 @@ packages=(
   fonts-dejavu-core fonts-liberation # text inside Wine
   xvfb x11-utils xdotool xclip imagemagick  # display, driving, screenshots
   sqlite3                            # inspects databases in end-to-end tests
-  procps file                        # process and file-type checks in the helper scripts
+  procps fonts-wine                  # process tools; the fonts Wine draws its window frames with
 )
 missing=()
 for p in "${packages[@]}"; do

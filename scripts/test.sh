@@ -9,6 +9,9 @@ source "$root/scripts/wine-env.sh" "$build"
 # One server for the whole run. Its services start here, with their output
 # away from CTest: a service that inherited a test's pipe would keep CTest
 # waiting for the pipe to close.
+# A server left over from an earlier run may belong to a display that is gone.
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+/usr/lib/wine/wineserver -w
 /usr/lib/wine/wineserver -p
 "$WINE" wineboot >/dev/null 2>&1 </dev/null || true
 cleanup() {

@@ -19,6 +19,19 @@ bool g_clipboardWriteInProgress = false;
 
 namespace {
 
+// Other clipboard listeners (clipboard managers, the X11 bridge under Wine)
+// open the clipboard right after each change, just when we want to read it.
+// A few short retries keep such a collision from losing a copied address.
+bool OpenClipboardPatiently(HWND window) {
+    constexpr int kAttempts = 10;
+    constexpr DWORD kPauseMs = 10;
+    for (int attempt = 1; attempt < kAttempts; ++attempt) {
+        if (OpenClipboard(window)) return true;
+        Sleep(kPauseMs);
+    }
+    return OpenClipboard(window) != FALSE;
+}
+
 // Copies the clipboard's text, or gives nothing when the text is empty or too
 // long. The length is measured within the memory block as well, so a text
 // without its terminating NUL is never read past the block's end.
@@ -78,7 +91,7 @@ std::vector<std::wstring> FileUrlsFromText(std::wstring_view text) {
 void CaptureClipboard(HWND window) {
     if (g_clipboardWriteInProgress) return;
     if (!window) window = g_mainWindow;
-    if (!OpenClipboard(window)) return;
+    if (!OpenClipboardPatiently(window)) return;
     std::vector<std::wstring> filed;
     std::wstring text;
     if (ReadClipboardText(GetClipboardData(CF_UNICODETEXT), text)) filed = FileUrlsFromText(text);
@@ -88,7 +101,7 @@ void CaptureClipboard(HWND window) {
 
 bool SetClipboardText(HWND window, const std::wstring& text) {
     if (text.empty()) return false;
-    if (!OpenClipboard(window)) {
+    if (!OpenClipboardPatiently(window)) {
         LogLastError(L"OpenClipboard (SetClipboardText)");
         return false;
     }

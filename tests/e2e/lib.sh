@@ -40,7 +40,7 @@ start_app() {
   sleep 1
 }
 
-window_listed() { "$WINE" tasklist 2>/dev/null | grep -qi vantrelix; }
+window_listed() { xdotool search --name "^Vantrelix v1.3.5" >/dev/null; }
 
 # Closes the program the way Windows asks a program to end (WM_CLOSE to its
 # windows) and waits for it to finish its shutdown.
@@ -50,7 +50,8 @@ stop_app() {
   fail "Vantrelix did not end after WM_CLOSE"
 }
 
-copy_text() { printf '%s' "$1" | xclip -selection clipboard -i; }
+# xclip stays behind to serve the selection: its output must not hold CTest's pipe.
+copy_text() { printf '%s' "$1" | xclip -selection clipboard -i >/dev/null 2>&1; }
 clipboard_text() { xclip -selection clipboard -o 2>/dev/null || true; }
 
 db() { sqlite3 -batch -noheader "$E2E_DIR/Vantrelix.db" "$1"; }

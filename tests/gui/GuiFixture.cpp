@@ -19,9 +19,17 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
 
 void PumpFor(DWORD ms) { PumpUntil([] { return false; }, ms); }
 
+static bool OpenClipboardForTest() {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (OpenClipboard(nullptr)) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
 std::wstring ReadClipboardText() {
     std::wstring text;
-    for (int attempt = 0; attempt < 50 && !OpenClipboard(nullptr); ++attempt) Sleep(20);
+    if (!OpenClipboardForTest()) return text;
     if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
         if (auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
             text = p;
@@ -33,7 +41,7 @@ std::wstring ReadClipboardText() {
 }
 
 bool PutRawClipboardText(const std::wstring& units) {
-    if (!OpenClipboard(nullptr)) return false;
+    if (!OpenClipboardForTest()) return false;
     EmptyClipboard();
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, units.size() * sizeof(wchar_t));
     if (memory) {
@@ -48,11 +56,13 @@ bool PutRawClipboardText(const std::wstring& units) {
 std::wstring MakeTempFolder() {
     wchar_t base[MAX_PATH];
     GetTempPathW(MAX_PATH, base);
-    static unsigned counter = 0;
-    std::wstring folder = std::wstring(base) + L"vantrelix-gui-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                          std::to_wstring(++counter);
-    CreateDirectoryW(folder.c_str(), nullptr);
-    return folder;
+    // Wine hands out the same small process ids run after run, so the name
+    // also carries the time; a folder that exists already is never reused.
+    for (unsigned attempt = 0;; ++attempt) {
+        std::wstring folder = std::wstring(base) + L"vantrelix-gui-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(attempt);
+        if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
+    }
 }
 
 std::string FileBytes(const std::wstring& path) {
@@ -101,4 +111,6 @@ void MainWindowTest::CloseWindow() {
 void MainWindowTest::TearDown() {
     CloseWindow();
     DeleteFileW(SettingsFilePath().c_str());
+    DeleteFileW(dbPath_.c_str());
+    RemoveDirectoryW(folder_.c_str());
 }

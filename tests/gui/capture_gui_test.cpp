@@ -60,7 +60,7 @@ TEST_F(CaptureGuiTest, KnownAddressesSaveNothingAndLeaveTheClipboardAlone) {
 
 TEST_F(CaptureGuiTest, NothingIsCapturedWhileCaptureWritesTheClipboard) {
     g_clipboardWriteInProgress = true;
-    PutRawClipboardText(std::wstring(L"https://skipped.example") + L'\0');
+    ASSERT_TRUE(PutRawClipboardText(std::wstring(L"https://skipped.example") + L'\0'));
     SendMessageW(g_mainWindow, WM_CLIPBOARDUPDATE, 0, 0);
     g_clipboardWriteInProgress = false;
     EXPECT_EQ(g_app.allUrls.count(L"https://skipped.example"), 0u);

@@ -94,8 +94,11 @@ TEST_F(MainWindowTest, ClosingSavesCatalogueAndSettingsAndRemovesTheIcon) {
     DefaultGroupId();
     LoadCatalogue();
     EXPECT_EQ(g_app.allUrls.count(L"https://kept.example"), 1u);
+    // A settings file the program creates is UTF-16 with a byte-order mark.
     std::string ini = FileBytes(SettingsFilePath());
-    EXPECT_NE(ini.find("ShowNewUrlNotification"), std::string::npos);
+    std::wstring text(reinterpret_cast<const wchar_t*>(ini.data()), ini.size() / 2);
+    EXPECT_EQ(text.find(L"\xFEFF[General]"), 0u);
+    EXPECT_NE(text.find(L"[Window]\r\nValid=1"), std::wstring::npos);
 }
 
 TEST_F(MainWindowTest, NotADatabaseFileIsLeftUntouched) {
