@@ -118,7 +118,7 @@ std::string FormatMs(double ms) {
 }
 
 void PrintResultTable(const std::vector<BenchResult>& results) {
-    printf("\n%-28s %8s %5s %12s %12s %8s  %s\n", "benchmark", "urls", "runs", "median ms", "baseline ms", "ratio",
+    printf("\n%-34s %8s %5s %12s %12s %8s  %s\n", "benchmark", "urls", "runs", "median ms", "baseline ms", "ratio",
            "note");
     for (const BenchResult& r : results) {
         std::string ratio = "-";
@@ -127,7 +127,7 @@ void PrintResultTable(const std::vector<BenchResult>& results) {
             snprintf(buf, sizeof buf, "%.2f", r.median / r.baseline);
             ratio = buf;
         }
-        printf("%-28s %8d %5d %12s %12s %8s  %s\n", r.name.c_str(), r.size, r.runs, FormatMs(r.median).c_str(),
+        printf("%-34s %8d %5d %12s %12s %8s  %s\n", r.name.c_str(), r.size, r.runs, FormatMs(r.median).c_str(),
                FormatMs(r.baseline).c_str(), ratio.c_str(), r.note.c_str());
     }
     fflush(stdout);

@@ -101,8 +101,10 @@ void BenchCapture(const BenchFiles& files, int size, int runs, std::vector<Bench
     std::vector<double> samples;
     std::string note;
     for (int run = 0; run < runs; ++run) {
-        std::wstring url = L"https://new-" + std::to_wstring(run + 1) + L".example/";
-        if (!SetClipboardText(nullptr, url)) {
+        std::wstring copied = L"https://new-" + std::to_wstring(run + 1) + L".example/";
+        // Capture files the address without its trailing slash.
+        std::wstring url = copied.substr(0, copied.size() - 1);
+        if (!SetClipboardText(nullptr, copied)) {
             note = "could not set the clipboard";
             break;
         }

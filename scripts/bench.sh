@@ -11,7 +11,8 @@ bash "$root/scripts/build.sh" --target vantrelix_bench
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/vantrelix-bench.XXXXXX")"
 XVFB_PID=""
 cleanup() {
-  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  # Only the server of this run's own prefix.
+  [ -n "${WINEPREFIX:-}" ] && /usr/lib/wine/wineserver -k 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   rm -rf "$scratch"
 }
