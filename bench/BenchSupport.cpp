@@ -68,6 +68,11 @@ void ResetProcessState(const std::wstring& dbPath) {
     g_settings.customDatabasePath = dbPath;
 }
 
+void ApplyProgramConnectionSettings(sqlite3* db) {
+    sqlite3_exec(db, "PRAGMA cache_size = -65536;", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "PRAGMA temp_store = MEMORY;", nullptr, nullptr, nullptr);
+}
+
 long long CountRows(const std::wstring& dbPath, const char* sql, const std::wstring& bindText) {
     sqlite3* db = nullptr;
     long long count = -1;

@@ -34,6 +34,13 @@ bool CopyFresh(const std::wstring& from, const std::wstring& to);
 // as a newly started program with default preferences would be.
 void ResetProcessState(const std::wstring& dbPath);
 
+// The cache and temporary-storage settings the program gives each of its own
+// connections. The plain baselines run on SQLite's defaults; the tuned ones
+// apply these, so that a ratio against them shows the program's own work and
+// not a difference in cache size (with the default cache, sorting or indexing
+// 100,000 rows spills to temporary files).
+void ApplyProgramConnectionSettings(sqlite3* db);
+
 // Counting queries against a file, through a connection of their own.
 long long CountRows(const std::wstring& dbPath, const char* sql, const std::wstring& bindText = L"");
 
