@@ -1,20 +1,38 @@
 #include "grid/GridState.h"
 
+#include "grid/Columns.h"
+#include "grid/VisibleRows.h"
+
 GridState g_grid;
 HWND g_gridWindow = nullptr;
+
+static bool GridExists() { return g_gridWindow && IsWindow(g_gridWindow); }
 
 void ResetGridViewState() {
     g_grid.selectedUrls.clear();
     g_grid.collapsedGroups.clear();
     g_grid.focusRow = -1;
-    g_grid.scrollY = 0;
+    g_grid.topLine = 0;
 }
 
 void RefreshGrid() {
-    if (!g_gridWindow || !IsWindow(g_gridWindow)) return;
+    if (!GridExists()) return;
+    RebuildVisibleRows();
+    UpdateScrollBars();
+    UpdateStatusBar();
     InvalidateRect(g_gridWindow, nullptr, FALSE);
 }
 
-void RefreshGridWithColumns() { RefreshGrid(); }
+void RefreshGridWithColumns() {
+    if (!GridExists()) return;
+    RebuildVisibleRows();
+    AutoSizeColumns();
+    UpdateScrollBars();
+    UpdateStatusBar();
+    InvalidateRect(g_gridWindow, nullptr, FALSE);
+}
 
-void AutoSizeColumns() {}
+// The scroll bars and the status bar arrive with the grid control and the
+// status bar; until then there is nothing to update.
+void UpdateScrollBars() {}
+void UpdateStatusBar() {}

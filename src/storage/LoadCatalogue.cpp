@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "grid/GridState.h"
+#include "grid/Columns.h"
 #include "model/AppState.h"
 #include "model/TextUtil.h"
 #include "storage/Database.h"

@@ -1,0 +1,4 @@
+#include "grid/Columns.h"
+#include "grid/VisibleRows.h"
+void RebuildVisibleRows() {}
+void AutoSizeColumns() {}
