@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cwchar>
+#include <unordered_map>
 
 #include "grid/GridState.h"
 #include "model/TextUtil.h"
@@ -75,6 +77,55 @@ bool AddUrlToGroup(int groupId, const std::wstring& url) {
     StartFaviconFetch(url);
     RefreshGrid();
     return true;
+}
+
+std::vector<bool> AddUrlsToGroups(const std::vector<UrlFiling>& filings, const std::vector<size_t>* urlOrder) {
+    std::vector<bool> accepted(filings.size(), false);
+    std::unordered_map<int, UrlGroup*> groupsById;
+    for (UrlGroup& g : g_app.groups) groupsById.emplace(g.id, &g);
+
+    // In URL order (row order among equal URLs), so that the sets and maps
+    // keyed by URL are walked and filled front to back.
+    std::vector<size_t> sorted;
+    if (!urlOrder) {
+        sorted.resize(filings.size());
+        for (size_t i = 0; i < sorted.size(); ++i) sorted[i] = i;
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [&](size_t a, size_t b) { return *filings[a].url < *filings[b].url; });
+        urlOrder = &sorted;
+    }
+    const std::vector<size_t>& order = *urlOrder;
+
+    // Cursors into the sorted containers: each lookup continues where the
+    // previous one stopped, and each insertion goes right before the cursor.
+    auto known = g_app.allUrls.begin();
+    auto created = g_app.createdAt.begin();
+    const std::wstring* previous = nullptr;
+    bool previousAccepted = false;
+    std::wstring now;
+    for (size_t i : order) {
+        const std::wstring& url = *filings[i].url;
+        if (previous && *previous == url && previousAccepted) continue;  // an earlier filing took it
+        previous = &url;
+        previousAccepted = false;
+        if (url.empty() || !groupsById.count(filings[i].groupId)) continue;
+        while (known != g_app.allUrls.end() && *known < url) ++known;
+        if (known != g_app.allUrls.end() && *known == url) continue;
+        accepted[i] = previousAccepted = true;
+        g_app.allUrls.insert(known, url);
+        while (created != g_app.createdAt.end() && created->first < url) ++created;
+        if (created == g_app.createdAt.end() || created->first != url) {
+            if (now.empty()) now = NowTimestamp();  // one stamp for the whole batch
+            g_app.createdAt.emplace_hint(created, url, now);
+        }
+    }
+    for (size_t i = 0; i < filings.size(); ++i) {
+        if (!accepted[i]) continue;
+        groupsById[filings[i].groupId]->urls.push_back(*filings[i].url);
+        StartFaviconFetch(*filings[i].url);
+    }
+    if (std::find(accepted.begin(), accepted.end(), true) != accepted.end()) RefreshGrid();
+    return accepted;
 }
 
 void ClearCatalogue() {

@@ -4,6 +4,9 @@
 
 std::string Utf8FromWide(std::wstring_view text) {
     if (text.empty()) return {};
+    bool ascii = true;
+    for (wchar_t c : text) ascii &= c < 0x80;
+    if (ascii) return std::string(text.begin(), text.end());
     int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), (int)text.size(), nullptr, 0, nullptr, nullptr);
     if (n <= 0) return {};
     std::string out(n, '\0');
@@ -14,6 +17,11 @@ std::string Utf8FromWide(std::wstring_view text) {
 
 std::wstring WideFromUtf8(std::string_view text) {
     if (text.empty()) return {};
+    // Most stored text (URLs, stamps) is plain ASCII, which widens code unit
+    // for code unit; only other text needs the platform's conversion.
+    bool ascii = true;
+    for (char c : text) ascii &= (unsigned char)c < 0x80;
+    if (ascii) return std::wstring(text.begin(), text.end());
     int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), (int)text.size(), nullptr, 0);
     if (n <= 0) return {};
     std::wstring out(n, L'\0');

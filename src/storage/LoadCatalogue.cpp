@@ -1,6 +1,10 @@
 #include <climits>
 #include <cstdint>
+#include <algorithm>
 #include <map>
+#include <string_view>
+#include <optional>
+#include <vector>
 #include <string>
 
 #include "grid/Columns.h"
@@ -61,32 +65,90 @@ ReminderAction ActionFromCode(int code) {
     return code >= 0 && code <= 2 ? static_cast<ReminderAction>(code) : ReminderAction::Notify;
 }
 
-void ReadUrlRow(sqlite3_stmt* row, const GroupIdMap& groupIds) {
-    std::wstring url = ColumnText(row, 1);
-    if (url.empty()) return;
-    auto group = groupIds.find(sqlite3_column_int64(row, 0));
-    if (group == groupIds.end()) return;
+// One stored URL row, as read.
+struct LoadedUrl {
+    int groupId = 0;
+    std::wstring url, title, created, updated, lastOpened, reminderDate;
+    int openCount = 0;
+    bool pinned = false;
+    ReminderAction action = ReminderAction::Notify;
+    int repeat = 0;
+};
 
-    std::wstring title = ColumnText(row, 2);
-    if (!title.empty()) g_app.titles[url] = title;
-    std::wstring created = ColumnText(row, 3);
-    if (!created.empty()) g_app.createdAt[url] = created;
-    std::wstring updated = ColumnText(row, 4);
-    if (!updated.empty()) g_app.updatedAt[url] = updated;
+bool ReadUrlRow(sqlite3_stmt* row, const GroupIdMap& groupIds, LoadedUrl& loaded) {
+    loaded.url = ColumnText(row, 1);
+    if (loaded.url.empty()) return false;
+    auto group = groupIds.find(sqlite3_column_int64(row, 0));
+    if (group == groupIds.end()) return false;
+    loaded.groupId = group->second;
+    loaded.title = ColumnText(row, 2);
+    loaded.created = ColumnText(row, 3);
+    loaded.updated = ColumnText(row, 4);
     int64_t openCount = sqlite3_column_int64(row, 5);
-    if (openCount > 0) g_app.openCounts[url] = ClampedCount(openCount);
-    std::wstring lastOpened = ColumnText(row, 6);
-    if (!lastOpened.empty()) g_app.lastOpenedAt[url] = lastOpened;
-    if (sqlite3_column_int64(row, 7) != 0) g_app.pinnedUrls.insert(url);
-    std::wstring reminderDate = ColumnText(row, 8);
-    if (!reminderDate.empty()) {
-        g_app.reminderDates[url] = reminderDate;
-        g_app.reminderActions[url] = ActionFromCode(sqlite3_column_int(row, 9));
-        int repeat = sqlite3_column_int(row, 10);
-        if (repeat > 0 && repeat <= 3) g_app.reminderRepeats[url] = static_cast<ReminderRepeat>(repeat);
+    loaded.openCount = openCount > 0 ? ClampedCount(openCount) : 0;
+    loaded.lastOpened = ColumnText(row, 6);
+    loaded.pinned = sqlite3_column_int64(row, 7) != 0;
+    loaded.reminderDate = ColumnText(row, 8);
+    loaded.action = ActionFromCode(sqlite3_column_int(row, 9));
+    loaded.repeat = sqlite3_column_int(row, 10);
+    return true;
+}
+
+// Sets map[url] for every row that has a value, as assigning row by row
+// would (a later row wins), but walking the map front to back in URL order
+// instead of searching it for each of 100,000 rows. `take` yields a row's
+// value (moving it out where it is text) or nothing.
+template <typename Map, typename Take>
+void AssignInUrlOrder(Map& map, std::vector<LoadedUrl>& rows, const std::vector<size_t>& byUrl, Take take) {
+    auto cursor = map.begin();
+    for (size_t i : byUrl) {
+        auto value = take(rows[i]);
+        if (!value) continue;
+        const std::wstring& url = rows[i].url;
+        while (cursor != map.end() && cursor->first < url) ++cursor;
+        if (cursor != map.end() && cursor->first == url)
+            cursor->second = std::move(*value);
+        else
+            cursor = map.emplace_hint(cursor, url, std::move(*value));
     }
-    // Refuses a URL that is already filed; the attributes read above stay.
-    AddUrlToGroup(group->second, url);
+}
+
+std::optional<std::wstring> TakeText(std::wstring& text) {
+    return text.empty() ? std::nullopt : std::optional<std::wstring>(std::move(text));
+}
+
+std::vector<size_t> UrlOrder(const std::vector<LoadedUrl>& rows) {
+    std::vector<size_t> byUrl(rows.size());
+    for (size_t i = 0; i < byUrl.size(); ++i) byUrl[i] = i;
+    std::stable_sort(byUrl.begin(), byUrl.end(), [&](size_t a, size_t b) { return rows[a].url < rows[b].url; });
+    return byUrl;
+}
+
+void AssignAttributes(std::vector<LoadedUrl>& rows, const std::vector<size_t>& byUrl) {
+    // The reminder's action and repetition go first: they depend on the
+    // date, which is moved out after them.
+    AssignInUrlOrder(g_app.reminderActions, rows, byUrl, [](LoadedUrl& r) {
+        return r.reminderDate.empty() ? std::nullopt : std::optional<ReminderAction>(r.action);
+    });
+    AssignInUrlOrder(g_app.reminderRepeats, rows, byUrl, [](LoadedUrl& r) {
+        bool known = !r.reminderDate.empty() && r.repeat > 0 && r.repeat <= 3;
+        return known ? std::optional<ReminderRepeat>(static_cast<ReminderRepeat>(r.repeat)) : std::nullopt;
+    });
+    AssignInUrlOrder(g_app.reminderDates, rows, byUrl, [](LoadedUrl& r) { return TakeText(r.reminderDate); });
+    AssignInUrlOrder(g_app.titles, rows, byUrl, [](LoadedUrl& r) { return TakeText(r.title); });
+    AssignInUrlOrder(g_app.createdAt, rows, byUrl, [](LoadedUrl& r) { return TakeText(r.created); });
+    AssignInUrlOrder(g_app.updatedAt, rows, byUrl, [](LoadedUrl& r) { return TakeText(r.updated); });
+    AssignInUrlOrder(g_app.openCounts, rows, byUrl, [](LoadedUrl& r) {
+        return r.openCount > 0 ? std::optional<int>(r.openCount) : std::nullopt;
+    });
+    AssignInUrlOrder(g_app.lastOpenedAt, rows, byUrl, [](LoadedUrl& r) { return TakeText(r.lastOpened); });
+    auto pinCursor = g_app.pinnedUrls.begin();
+    for (size_t i : byUrl) {
+        if (!rows[i].pinned) continue;
+        while (pinCursor != g_app.pinnedUrls.end() && *pinCursor < rows[i].url) ++pinCursor;
+        if (pinCursor == g_app.pinnedUrls.end() || *pinCursor != rows[i].url)
+            pinCursor = g_app.pinnedUrls.insert(pinCursor, rows[i].url);
+    }
 }
 
 bool LoadUrls(sqlite3* db, const GroupIdMap& groupIds) {
@@ -98,7 +160,18 @@ bool LoadUrls(sqlite3* db, const GroupIdMap& groupIds) {
             "u.pinned, u.reminder_date, u.reminder_action, u.reminder_repeat FROM urls u JOIN groups "
             "g ON u.group_id = g.id ORDER BY g.sort_order, u.sort_order;");
         if (!query) return false;
-        while (sqlite3_step(query.get()) == SQLITE_ROW) ReadUrlRow(query.get(), groupIds);
+        std::vector<LoadedUrl> rows;
+        LoadedUrl row;
+        while (sqlite3_step(query.get()) == SQLITE_ROW)
+            if (ReadUrlRow(query.get(), groupIds, row)) rows.push_back(std::move(row));
+        // Attributes first, then the URLs are filed in row order; a URL that
+        // is already filed is refused and its attributes stay.
+        std::vector<size_t> byUrl = UrlOrder(rows);
+        AssignAttributes(rows, byUrl);
+        std::vector<UrlFiling> filings;
+        filings.reserve(rows.size());
+        for (const LoadedUrl& r : rows) filings.push_back({r.groupId, &r.url});
+        AddUrlsToGroups(filings, &byUrl);
     }
     AutoSizeColumns();
     return true;
@@ -124,10 +197,22 @@ void LoadTagAttachments(sqlite3* db) {
         "SELECT u.url, t.name FROM url_tags ut JOIN urls u ON ut.url_id = u.id JOIN tags t ON "
         "ut.tag_id = t.id;");
     if (!query) return;
+    // Rows mostly come grouped by URL: while the stored bytes repeat, the
+    // previous row's list is reused without converting or searching again.
+    auto list = g_app.urlTags.end();
+    std::string previousUrl;
     while (sqlite3_step(query.get()) == SQLITE_ROW) {
-        std::wstring url = ColumnText(query.get(), 0);
+        const char* urlBytes = reinterpret_cast<const char*>(sqlite3_column_text(query.get(), 0));
+        std::string_view rawUrl(urlBytes ? urlBytes : "", (size_t)sqlite3_column_bytes(query.get(), 0));
         std::wstring tag = ColumnText(query.get(), 1);
-        if (!url.empty() && !tag.empty()) g_app.urlTags[url].push_back(tag);
+        if (rawUrl.empty() || tag.empty()) continue;
+        if (list == g_app.urlTags.end() || rawUrl != previousUrl) {
+            std::wstring url = WideFromUtf8(rawUrl);
+            if (url.empty()) continue;
+            list = g_app.urlTags.try_emplace(std::move(url)).first;
+            previousUrl.assign(rawUrl);
+        }
+        list->second.push_back(std::move(tag));
     }
 }
 

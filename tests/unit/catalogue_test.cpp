@@ -100,3 +100,36 @@ TEST_F(CatalogueTest, ClearCatalogueKeepsIdsTagsAndRules) {
     EXPECT_EQ(g_app.autoTagRules.size(), 1u);
     EXPECT_EQ(DefaultGroupId(), 2);  // ids are not reused after a clear
 }
+
+TEST_F(CatalogueTest, FilingManyAtOnceMatchesFilingOneByOne) {
+    // Repeats, a URL filed before, a missing group, empty text and a stamp
+    // that exists already: the batch must end exactly like single filings.
+    const std::vector<std::pair<int, std::wstring>> filings = {
+        {1, L"https://b"}, {2, L"https://a"}, {1, L"https://b"}, {99, L"https://c"}, {2, L"https://c"},
+        {1, L""},          {2, L"https://old"}, {1, L"https://d"}, {99, L"https://e"}, {1, L"https://A"},
+    };
+    auto prepare = [] {
+        g_app = AppState{};
+        CreateGroup(L"One");
+        CreateGroup(L"Two");
+        AddUrlToGroup(2, L"https://old");
+        g_app.createdAt[L"https://d"] = L"2001-01-01 00:00:00";
+    };
+    prepare();
+    std::vector<bool> oneByOne;
+    for (const auto& [group, url] : filings) oneByOne.push_back(AddUrlToGroup(group, url));
+    AppState expected = g_app;
+
+    prepare();
+    std::vector<UrlFiling> batch;
+    for (const auto& [group, url] : filings) batch.push_back({group, &url});
+    EXPECT_EQ(AddUrlsToGroups(batch), oneByOne);
+    EXPECT_EQ(g_app.allUrls, expected.allUrls);
+    ASSERT_EQ(g_app.groups.size(), expected.groups.size());
+    for (size_t i = 0; i < g_app.groups.size(); ++i) EXPECT_EQ(g_app.groups[i].urls, expected.groups[i].urls);
+    EXPECT_EQ(g_app.createdAt[L"https://d"], L"2001-01-01 00:00:00");
+    std::set<std::wstring> stamped, expectedStamped;
+    for (const auto& [url, stamp] : g_app.createdAt) stamped.insert(url);
+    for (const auto& [url, stamp] : expected.createdAt) expectedStamped.insert(url);
+    EXPECT_EQ(stamped, expectedStamped);
+}
