@@ -4,6 +4,7 @@
 #include <map>
 #include <string_view>
 #include <optional>
+#include <set>
 #include <vector>
 #include <string>
 
@@ -94,60 +95,75 @@ bool ReadUrlRow(sqlite3_stmt* row, const GroupIdMap& groupIds, LoadedUrl& loaded
     return true;
 }
 
-// Sets map[url] for every row that has a value, as assigning row by row
-// would (a later row wins), but walking the map front to back in URL order
-// instead of searching it for each of 100,000 rows. `take` yields a row's
-// value (moving it out where it is text) or nothing.
-template <typename Map, typename Take>
-void AssignInUrlOrder(Map& map, std::vector<LoadedUrl>& rows, const std::vector<size_t>& byUrl, Take take) {
-    auto cursor = map.begin();
-    for (size_t i : byUrl) {
-        auto value = take(rows[i]);
-        if (!value) continue;
-        const std::wstring& url = rows[i].url;
-        while (cursor != map.end() && cursor->first < url) ++cursor;
-        if (cursor != map.end() && cursor->first == url)
-            cursor->second = std::move(*value);
+// Sets map[url] as assigning row by row would (a later row wins), walking
+// the map front to back in URL order instead of searching it for each of
+// 100,000 rows: each call continues where the previous one stopped.
+template <typename Map>
+class SortedAssigner {
+   public:
+    explicit SortedAssigner(Map& map) : map_(map), cursor_(map.begin()) {}
+    void Assign(const std::wstring& url, typename Map::mapped_type value) {
+        while (cursor_ != map_.end() && cursor_->first < url) ++cursor_;
+        if (cursor_ != map_.end() && cursor_->first == url)
+            cursor_->second = std::move(value);
         else
-            cursor = map.emplace_hint(cursor, url, std::move(*value));
+            cursor_ = map_.emplace_hint(cursor_, url, std::move(value));
     }
-}
 
-std::optional<std::wstring> TakeText(std::wstring& text) {
-    return text.empty() ? std::nullopt : std::optional<std::wstring>(std::move(text));
-}
+   private:
+    Map& map_;
+    typename Map::iterator cursor_;
+};
 
+class SortedInserter {
+   public:
+    explicit SortedInserter(std::set<std::wstring>& set) : set_(set), cursor_(set.begin()) {}
+    void Insert(const std::wstring& url) {
+        while (cursor_ != set_.end() && *cursor_ < url) ++cursor_;
+        if (cursor_ == set_.end() || *cursor_ != url) cursor_ = set_.insert(cursor_, url);
+    }
+
+   private:
+    std::set<std::wstring>& set_;
+    std::set<std::wstring>::iterator cursor_;
+};
+
+// Row indices in URL order, equal URLs in row order.
 std::vector<size_t> UrlOrder(const std::vector<LoadedUrl>& rows) {
-    std::vector<size_t> byUrl(rows.size());
-    for (size_t i = 0; i < byUrl.size(); ++i) byUrl[i] = i;
-    std::stable_sort(byUrl.begin(), byUrl.end(), [&](size_t a, size_t b) { return rows[a].url < rows[b].url; });
+    // Sorting views of the texts keeps each comparison to one indirection.
+    std::vector<std::pair<std::wstring_view, size_t>> keys;
+    keys.reserve(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) keys.emplace_back(rows[i].url, i);
+    std::sort(keys.begin(), keys.end());  // ties broken by row index: stable
+    std::vector<size_t> byUrl;
+    byUrl.reserve(keys.size());
+    for (const auto& key : keys) byUrl.push_back(key.second);
     return byUrl;
 }
 
+// One pass over the rows in URL order fills every attribute map.
 void AssignAttributes(std::vector<LoadedUrl>& rows, const std::vector<size_t>& byUrl) {
-    // The reminder's action and repetition go first: they depend on the
-    // date, which is moved out after them.
-    AssignInUrlOrder(g_app.reminderActions, rows, byUrl, [](LoadedUrl& r) {
-        return r.reminderDate.empty() ? std::nullopt : std::optional<ReminderAction>(r.action);
-    });
-    AssignInUrlOrder(g_app.reminderRepeats, rows, byUrl, [](LoadedUrl& r) {
-        bool known = !r.reminderDate.empty() && r.repeat > 0 && r.repeat <= 3;
-        return known ? std::optional<ReminderRepeat>(static_cast<ReminderRepeat>(r.repeat)) : std::nullopt;
-    });
-    AssignInUrlOrder(g_app.reminderDates, rows, byUrl, [](LoadedUrl& r) { return TakeText(r.reminderDate); });
-    AssignInUrlOrder(g_app.titles, rows, byUrl, [](LoadedUrl& r) { return TakeText(r.title); });
-    AssignInUrlOrder(g_app.createdAt, rows, byUrl, [](LoadedUrl& r) { return TakeText(r.created); });
-    AssignInUrlOrder(g_app.updatedAt, rows, byUrl, [](LoadedUrl& r) { return TakeText(r.updated); });
-    AssignInUrlOrder(g_app.openCounts, rows, byUrl, [](LoadedUrl& r) {
-        return r.openCount > 0 ? std::optional<int>(r.openCount) : std::nullopt;
-    });
-    AssignInUrlOrder(g_app.lastOpenedAt, rows, byUrl, [](LoadedUrl& r) { return TakeText(r.lastOpened); });
-    auto pinCursor = g_app.pinnedUrls.begin();
+    SortedAssigner titles(g_app.titles), created(g_app.createdAt), updated(g_app.updatedAt),
+        lastOpened(g_app.lastOpenedAt), reminderDates(g_app.reminderDates);
+    SortedAssigner openCounts(g_app.openCounts);
+    SortedAssigner actions(g_app.reminderActions);
+    SortedAssigner repeats(g_app.reminderRepeats);
+    SortedInserter pinned(g_app.pinnedUrls);
     for (size_t i : byUrl) {
-        if (!rows[i].pinned) continue;
-        while (pinCursor != g_app.pinnedUrls.end() && *pinCursor < rows[i].url) ++pinCursor;
-        if (pinCursor == g_app.pinnedUrls.end() || *pinCursor != rows[i].url)
-            pinCursor = g_app.pinnedUrls.insert(pinCursor, rows[i].url);
+        LoadedUrl& r = rows[i];
+        if (!r.title.empty()) titles.Assign(r.url, std::move(r.title));
+        if (!r.created.empty()) created.Assign(r.url, std::move(r.created));
+        if (!r.updated.empty()) updated.Assign(r.url, std::move(r.updated));
+        if (r.openCount > 0) openCounts.Assign(r.url, r.openCount);
+        if (!r.lastOpened.empty()) lastOpened.Assign(r.url, std::move(r.lastOpened));
+        if (r.pinned) pinned.Insert(r.url);
+        // A reminder exists only with its date; the action is taken even when
+        // it is 0, the repetition only when it is one this version knows.
+        if (!r.reminderDate.empty()) {
+            actions.Assign(r.url, r.action);
+            if (r.repeat > 0 && r.repeat <= 3) repeats.Assign(r.url, static_cast<ReminderRepeat>(r.repeat));
+            reminderDates.Assign(r.url, std::move(r.reminderDate));
+        }
     }
 }
 
