@@ -1,6 +1,5 @@
-#include "grid/GridState.h"
-
 #include "grid/Columns.h"
+#include "grid/GridState.h"
 #include "grid/VisibleRows.h"
 
 GridState g_grid;

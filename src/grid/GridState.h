@@ -32,12 +32,30 @@ struct DisplayLine {
     int rowIndex = -1;  // index into visibleRows; -1 for a group header
 };
 
+// Display lines derived from visibleRows, collapsedGroups and the group list,
+// kept because every paint, mouse move and key press asks for them. See
+// CurrentDisplayLines().
+struct DisplayLineCache {
+    bool valid = false;
+    unsigned generation = 0;         // GridState::rowsGeneration it was built at
+    const void* rowsData = nullptr;  // visibleRows storage it was built from
+    size_t rowCount = 0;
+    std::vector<int> groupIds;  // group ids in catalogue order at build time
+    std::set<int> collapsed;    // collapsedGroups at build time
+    std::vector<DisplayLine> lines;
+    std::vector<int> lineOfRow;  // display line of each row, -1 when collapsed
+};
+
 struct GridState {
     // Rows and selection.
     std::vector<VisibleRow> visibleRows;
     std::set<std::wstring> selectedUrls;
     int focusRow = -1;
     std::set<int> collapsedGroups;
+    // Bumped whenever visibleRows or collapsedGroups change through the row
+    // functions, so the display line cache knows it is stale.
+    unsigned rowsGeneration = 0;
+    DisplayLineCache displayCache;
     // Layout and scrolling.
     int topLine = 0;
     int scrollX = 0;
