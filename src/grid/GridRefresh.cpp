@@ -1,5 +1,6 @@
-#include "grid/Columns.h"
 #include "grid/GridState.h"
+
+#include "grid/Columns.h"
 #include "grid/VisibleRows.h"
 
 GridState g_grid;
