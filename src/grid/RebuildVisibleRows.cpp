@@ -42,7 +42,7 @@ struct RowFilter {
     }
 };
 
-RowFilter CurrentFilter() {
+RowFilter CurrentFilter(const std::wstring& searchText) {
     RowFilter filter;
     // The clock is read once per rebuild rather than once per URL: the
     // answers differ only for a rebuild that straddles a minute boundary.
@@ -51,7 +51,7 @@ RowFilter CurrentFilter() {
         filter.clock = ReadReminderClock();
     }
     if (!g_settings.tagFilter.empty()) filter.tag = &g_settings.tagFilter;
-    filter.key = FoldAsciiCase(GetSearchText());
+    filter.key = FoldAsciiCase(searchText);
     return filter;
 }
 
@@ -88,8 +88,10 @@ void PruneSelection() {
 
 }  // namespace
 
-void RebuildVisibleRows() {
-    const RowFilter filter = CurrentFilter();
+void RebuildVisibleRows() { RebuildVisibleRowsWithSearch(GetSearchText()); }
+
+void RebuildVisibleRowsWithSearch(const std::wstring& searchText) {
+    const RowFilter filter = CurrentFilter(searchText);
     const int sortColumn = g_settings.sortColumn;
     const bool pinsExist = !g_app.pinnedUrls.empty();
     const auto isPinned = [](const std::wstring* url) { return g_app.pinnedUrls.count(*url) != 0; };

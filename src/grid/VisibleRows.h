@@ -6,6 +6,8 @@
 #include "grid/GridState.h"
 
 void RebuildVisibleRows();
+// The same rebuild with the search text given instead of read from the box.
+void RebuildVisibleRowsWithSearch(const std::wstring& searchText);
 int RowOfUrl(const std::wstring& url);
 std::wstring GetSearchText();
 bool CompareCellTexts(const std::wstring& a, const std::wstring& b);
