@@ -4,6 +4,7 @@
 // while the grid window does not exist.
 #include <windows.h>
 
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -46,6 +47,8 @@ struct DisplayLineCache {
     std::vector<int> lineOfRow;  // display line of each row, -1 when collapsed
 };
 
+struct RowTextCache;  // grid/RowTextCache.h
+
 struct GridState {
     // Rows and selection.
     std::vector<VisibleRow> visibleRows;
@@ -56,6 +59,9 @@ struct GridState {
     // functions, so the display line cache knows it is stale.
     unsigned rowsGeneration = 0;
     DisplayLineCache displayCache;
+    // Folded texts of every URL for searching and sorting; shared, never
+    // copied, and dropped whenever the catalogue may have changed.
+    std::shared_ptr<RowTextCache> rowTexts;
     // Layout and scrolling.
     int topLine = 0;
     int scrollX = 0;

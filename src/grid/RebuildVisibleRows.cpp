@@ -4,6 +4,8 @@
 
 #include "grid/RowFilters.h"
 #include "grid/RowSort.h"
+#include "grid/RowTextCache.h"
+#include "grid/UrlIndex.h"
 #include "grid/VisibleRows.h"
 #include "model/AppState.h"
 #include "model/TextUtil.h"
@@ -19,7 +21,9 @@ struct RowFilter {
     const std::wstring* tag = nullptr;
     std::wstring key;  // folded search key, empty for no search
 
-    bool Passes(const std::wstring& url) const {
+    const RowTextCache* cache = nullptr;
+
+    bool Passes(const std::wstring& url, const RowTexts* texts) const {
         if (byReminder) {
             auto it = g_app.reminderDates.find(url);
             const std::wstring* due = it == g_app.reminderDates.end() ? nullptr : &it->second;
@@ -33,6 +37,10 @@ struct RowFilter {
         if (!key.empty()) {
             // The "Title" cell of a URL without a title is the URL itself,
             // so the URL is searched first and the title only when it differs.
+            if (texts) {
+                if (cache->Url(*texts).find(key) != std::wstring_view::npos) return true;
+                return !texts->titleIsUrl && cache->Title(*texts).find(key) != std::wstring_view::npos;
+            }
             if (ContainsFolded(url, key)) return true;
             auto it = g_app.titles.find(url);
             if (it == g_app.titles.end() || it->second.empty()) return false;
@@ -55,15 +63,29 @@ RowFilter CurrentFilter(const std::wstring& searchText) {
     return filter;
 }
 
-// Overwrites row `n` in place so that a rebuild reuses the strings of the
-// previous one instead of allocating one per row.
+// Row strings of earlier rebuilds, kept so that a search that narrows the
+// list and a backspace that widens it again reuse their buffers instead of
+// freeing and allocating one string per row.
+std::vector<std::wstring> g_spareRowUrls;
+
 void PutRow(std::vector<VisibleRow>& rows, size_t n, int groupId, const std::wstring& url) {
     if (n < rows.size()) {
         rows[n].groupId = groupId;
         rows[n].url.assign(url);
-    } else {
-        rows.push_back(VisibleRow{groupId, url});
+        return;
     }
+    VisibleRow row{groupId, {}};
+    if (!g_spareRowUrls.empty()) {
+        row.url = std::move(g_spareRowUrls.back());
+        g_spareRowUrls.pop_back();
+    }
+    row.url.assign(url);
+    rows.push_back(std::move(row));
+}
+
+void TrimRows(std::vector<VisibleRow>& rows, size_t count) {
+    for (size_t i = count; i < rows.size(); ++i) g_spareRowUrls.push_back(std::move(rows[i].url));
+    rows.resize(count);
 }
 
 // A few selected URLs are looked up one by one. A large selection (select
@@ -88,33 +110,59 @@ void PruneSelection() {
 
 }  // namespace
 
-void RebuildVisibleRows() { RebuildVisibleRowsWithSearch(GetSearchText()); }
+namespace {
 
-void RebuildVisibleRowsWithSearch(const std::wstring& searchText) {
-    const RowFilter filter = CurrentFilter(searchText);
+void BuildRows(const std::wstring& searchText, bool catalogueChanged) {
+    if (catalogueChanged) DropRowTexts();
+    RowFilter filter = CurrentFilter(searchText);
     const int sortColumn = g_settings.sortColumn;
     const bool pinsExist = !g_app.pinnedUrls.empty();
-    const auto isPinned = [](const std::wstring* url) { return g_app.pinnedUrls.count(*url) != 0; };
+    // The cache is built when a search or a title or URL sort would
+    // otherwise look up every URL in the maps; one that is still valid is
+    // used anyway.
+    const bool useCache = !filter.key.empty() || sortColumn == ColumnId::Title ||
+                          sortColumn == ColumnId::Url || (!catalogueChanged && g_grid.rowTexts);
+    const RowTextCache* cache = useCache ? &CurrentRowTexts() : nullptr;
+    filter.cache = cache;
+    // Without the cache, pins are told apart through a hash of the few
+    // pinned URLs rather than an ordered-set lookup per row.
+    const UrlIndex pins = pinsExist && !cache
+                              ? UrlIndex(g_app.pinnedUrls, [](const std::wstring& url) { return &url; })
+                              : UrlIndex();
+    const auto isPinned = [&pins](const RowCandidate& row) {
+        return row.texts ? row.texts->pinned : pins.Find(*row.url) != nullptr;
+    };
 
     std::vector<VisibleRow>& rows = g_grid.visibleRows;
     size_t count = 0;
-    std::vector<const std::wstring*> candidates;
-    for (const UrlGroup& group : g_app.groups) {
+    std::vector<RowCandidate> candidates;
+    for (size_t g = 0; g < g_app.groups.size(); ++g) {
+        const UrlGroup& group = g_app.groups[g];
+        const RowTexts* texts = cache ? cache->entries.data() + cache->groupStart[g] : nullptr;
         candidates.clear();
-        for (const std::wstring& url : group.urls)
-            if (filter.Passes(url)) candidates.push_back(&url);
+        for (size_t i = 0; i < group.urls.size(); ++i) {
+            const RowTexts* own = texts ? texts + i : nullptr;
+            if (filter.Passes(group.urls[i], own)) candidates.push_back({&group.urls[i], own});
+        }
         // 0 is "#", whose text is the row number: sorting by it keeps the
         // group's own order, like no sort at all.
-        if (sortColumn > 0) SortUrlsByColumn(candidates, sortColumn, g_settings.sortAscending);
+        if (sortColumn > 0) SortRowsByColumn(candidates, sortColumn, g_settings.sortAscending, cache);
         if (pinsExist) std::stable_partition(candidates.begin(), candidates.end(), isPinned);
-        for (const std::wstring* url : candidates) PutRow(rows, count++, group.id, *url);
+        for (const RowCandidate& row : candidates) PutRow(rows, count++, group.id, *row.url);
     }
-    rows.resize(count);
+    TrimRows(rows, count);
     ++g_grid.rowsGeneration;
 
     if (g_grid.focusRow >= static_cast<int>(count)) g_grid.focusRow = static_cast<int>(count) - 1;
     PruneSelection();
 }
+
+}  // namespace
+
+void RebuildVisibleRows() { BuildRows(GetSearchText(), true); }
+void RebuildVisibleRowsWithSearch(const std::wstring& searchText) { BuildRows(searchText, true); }
+void RefilterVisibleRows() { BuildRows(GetSearchText(), false); }
+void RefilterVisibleRowsWithSearch(const std::wstring& searchText) { BuildRows(searchText, false); }
 
 int RowOfUrl(const std::wstring& url) {
     if (url.empty()) return -1;

@@ -21,8 +21,8 @@ inline wchar_t Fold(wchar_t c) {
 }
 
 struct SortKey {
-    std::wstring_view text;  // folded cell text, inside the arena
-    const std::wstring* url;
+    std::wstring_view text;  // folded cell text, in the cache or the local arena
+    RowCandidate row;
 };
 
 struct KeySpan {
@@ -92,28 +92,40 @@ bool CompareCellTexts(const std::wstring& a, const std::wstring& b) {
 
 // Decorate, sort, undecorate: computing both cell texts inside every
 // comparison costs two map lookups and two strings per comparison, about
-// n log n of each; here it is n of each. All keys share one buffer, so the
-// sort moves small views instead of strings.
-void SortUrlsByColumn(std::vector<const std::wstring*>& urls, int column, bool ascending) {
-    if (urls.size() < 2) return;
+// n log n of each; here it is at most n of each, and none for the columns the
+// row cache holds. All keys are views, so the sort moves no strings.
+void SortRowsByColumn(std::vector<RowCandidate>& rows, int column, bool ascending,
+                      const RowTextCache* cache) {
+    if (rows.size() < 2) return;
+    const bool cached = cache && (column == ColumnId::Title || column == ColumnId::Url) && rows[0].texts;
     std::wstring arena;
     std::vector<KeySpan> spans;
-    spans.reserve(urls.size());
-    for (const std::wstring* url : urls) {
-        size_t offset = arena.size();
-        AppendSortText(arena, *url, column);
-        spans.push_back({offset, arena.size() - offset});
+    if (!cached) {
+        spans.reserve(rows.size());
+        for (const RowCandidate& row : rows) {
+            size_t offset = arena.size();
+            AppendSortText(arena, *row.url, column);
+            spans.push_back({offset, arena.size() - offset});
+        }
     }
     std::vector<SortKey> keys;
-    keys.reserve(urls.size());
+    keys.reserve(rows.size());
     const std::wstring_view all(arena);
-    for (size_t i = 0; i < urls.size(); ++i)
-        keys.push_back({all.substr(spans[i].offset, spans[i].length), urls[i]});
+    for (size_t i = 0; i < rows.size(); ++i) {
+        std::wstring_view text;
+        if (!cached)
+            text = all.substr(spans[i].offset, spans[i].length);
+        else if (column == ColumnId::Title)
+            text = cache->Title(*rows[i].texts);
+        else
+            text = cache->Url(*rows[i].texts);
+        keys.push_back({text, rows[i]});
+    }
     if (ascending)
         std::stable_sort(keys.begin(), keys.end(),
                          [](const SortKey& a, const SortKey& b) { return a.text < b.text; });
     else
         std::stable_sort(keys.begin(), keys.end(),
                          [](const SortKey& a, const SortKey& b) { return a.text > b.text; });
-    for (size_t i = 0; i < urls.size(); ++i) urls[i] = keys[i].url;
+    for (size_t i = 0; i < rows.size(); ++i) rows[i] = keys[i].row;
 }

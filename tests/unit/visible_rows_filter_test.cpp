@@ -150,10 +150,53 @@ TEST_F(RowFilterTest, SearchLooksAtTitleCellAndUrl) {
         {L"EXAMPLE", {titled, accented, untitled, emptyTitle}},
         {L"zzz", {}},
     };
+    // Typed key by key, the refilter reuses the texts folded by earlier
+    // keystrokes and must agree with a full rebuild.
     for (const Case& c : cases) {
         RebuildVisibleRowsWithSearch(c.search);
-        EXPECT_EQ(VisibleUrls(), c.shown) << testing::PrintToString(std::wstring(c.search));
+        EXPECT_EQ(VisibleUrls(), c.shown) << "rebuild " << testing::PrintToString(std::wstring(c.search));
+        RefilterVisibleRowsWithSearch(c.search);
+        EXPECT_EQ(VisibleUrls(), c.shown) << "refilter " << testing::PrintToString(std::wstring(c.search));
     }
+}
+
+TEST_F(RowFilterTest, RebuildSeesCatalogueChangesThatARefilterMayNot) {
+    AddGroup(L"G", {L"https://a/", L"https://b/"});
+    g_app.titles[L"https://a/"] = L"Old";
+    RefilterVisibleRowsWithSearch(L"new");
+    EXPECT_TRUE(VisibleUrls().empty());
+    g_app.titles[L"https://a/"] = L"New";
+    RebuildVisibleRowsWithSearch(L"new");
+    EXPECT_EQ(VisibleUrls(), Urls{L"https://a/"});
+
+    // A URL filed without the rebuild it needs must not leave the cached
+    // texts pointing past a group's list: they are built again.
+    g_app.groups[0].urls.push_back(L"https://new/");
+    g_app.allUrls.insert(L"https://new/");
+    RefilterVisibleRowsWithSearch(L"https://");
+    EXPECT_EQ(VisibleUrls(), (Urls{L"https://a/", L"https://b/", L"https://new/"}));
+}
+
+TEST_F(RowFilterTest, PinsAndSortAgreeWithAndWithoutCachedTexts) {
+    AddGroup(L"G", {L"https://d/", L"https://c/", L"https://b/", L"https://a/"});
+    g_app.titles = {{L"https://d/", L"alpha"}, {L"https://a/", L"Zulu"}};
+    g_app.pinnedUrls = {L"https://b/", L"https://a/"};
+    const Urls pinnedFirst = {L"https://b/", L"https://a/", L"https://d/", L"https://c/"};
+    RebuildVisibleRowsWithSearch(L"");  // no cache needed
+    EXPECT_EQ(VisibleUrls(), pinnedFirst);
+    RefilterVisibleRowsWithSearch(L"/");  // builds the cache
+    EXPECT_EQ(VisibleUrls(), pinnedFirst);
+    RefilterVisibleRowsWithSearch(L"");  // uses it without a search
+    EXPECT_EQ(VisibleUrls(), pinnedFirst);
+
+    // Title cells: "alpha", "https://c/", "https://b/", "zulu".
+    g_settings.sortColumn = ColumnId::Title;
+    const Urls byTitle = {L"https://b/", L"https://a/", L"https://d/", L"https://c/"};
+    RefilterVisibleRowsWithSearch(L"");
+    EXPECT_EQ(VisibleUrls(), byTitle);
+    g_app.pinnedUrls.clear();
+    RebuildVisibleRowsWithSearch(L"");
+    EXPECT_EQ(VisibleUrls(), (Urls{L"https://d/", L"https://b/", L"https://c/", L"https://a/"}));
 }
 
 TEST_F(RowFilterTest, FiltersCombine) {
