@@ -83,6 +83,7 @@ int main(int argc, char** argv) {
     for (int size : options.sizes) BenchLoad(files, size, RunsFor(options, size), results);
     for (int size : options.sizes) BenchSave(files, size, RunsFor(options, size), options.diagnose, results);
     BenchStartup(files, options, results);
+    for (int size : options.sizes) BenchGridRows(size, RunsFor(options, size), results);
     if (options.withWindow)
         for (int size : options.sizes) BenchCapture(files, size, RunsFor(options, size), results);
 

@@ -18,6 +18,8 @@ void BenchLoad(const BenchFiles& files, int size, int runs, std::vector<BenchRes
 void BenchSave(const BenchFiles& files, int size, int runs, bool diagnose, std::vector<BenchResult>& results);
 // Sizes 0 (empty file), 10,000 and 100,000; skipped unless both are generated.
 void BenchStartup(const BenchFiles& files, const BenchOptions& options, std::vector<BenchResult>& results);
+// Search keystroke, sorted rebuild and display lines on a generated catalogue.
+void BenchGridRows(int size, int runs, std::vector<BenchResult>& results);
 void BenchCapture(const BenchFiles& files, int size, int runs, std::vector<BenchResult>& results);
 
 // Main window plumbing shared by start-up and capture.

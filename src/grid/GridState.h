@@ -4,6 +4,7 @@
 // while the grid window does not exist.
 #include <windows.h>
 
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,12 +33,35 @@ struct DisplayLine {
     int rowIndex = -1;  // index into visibleRows; -1 for a group header
 };
 
+// Display lines derived from visibleRows, collapsedGroups and the group list,
+// kept because every paint, mouse move and key press asks for them. See
+// CurrentDisplayLines().
+struct DisplayLineCache {
+    bool valid = false;
+    unsigned generation = 0;         // GridState::rowsGeneration it was built at
+    const void* rowsData = nullptr;  // visibleRows storage it was built from
+    size_t rowCount = 0;
+    std::vector<int> groupIds;  // group ids in catalogue order at build time
+    std::set<int> collapsed;    // collapsedGroups at build time
+    std::vector<DisplayLine> lines;
+    std::vector<int> lineOfRow;  // display line of each row, -1 when collapsed
+};
+
+struct RowTextCache;  // grid/RowTextCache.h
+
 struct GridState {
     // Rows and selection.
     std::vector<VisibleRow> visibleRows;
     std::set<std::wstring> selectedUrls;
     int focusRow = -1;
     std::set<int> collapsedGroups;
+    // Bumped whenever visibleRows or collapsedGroups change through the row
+    // functions, so the display line cache knows it is stale.
+    unsigned rowsGeneration = 0;
+    DisplayLineCache displayCache;
+    // Folded texts of every URL for searching and sorting; shared, never
+    // copied, and dropped whenever the catalogue may have changed.
+    std::shared_ptr<RowTextCache> rowTexts;
     // Layout and scrolling.
     int topLine = 0;
     int scrollX = 0;

@@ -1,4 +1,0 @@
-#include "grid/Columns.h"
-#include "grid/VisibleRows.h"
-void RebuildVisibleRows() {}
-void AutoSizeColumns() {}
