@@ -72,7 +72,8 @@ void DeleteSelectedUrls() {
     // The deleted rows leave the row list at once: without a grid window
     // nothing rebuilds it, and the row chosen below must never be a URL that
     // is gone. With a window the rebuild gives the same list.
-    std::erase_if(g_grid.visibleRows, [&counts](const VisibleRow& row) { return counts.count(row.url) != 0; });
+    std::erase_if(g_grid.visibleRows,
+                  [&counts](const VisibleRow& row) { return counts.count(row.url) != 0; });
     RefreshGridWithColumns();
 
     const int n = static_cast<int>(g_grid.visibleRows.size());

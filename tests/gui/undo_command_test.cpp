@@ -6,7 +6,7 @@
 namespace {
 
 class UndoCommandTest : public testing::Test {
-protected:
+   protected:
     void SetUp() override {
         folder_ = MakeTempFolder();
         g_settings.customDatabasePath = folder_ + L"\\undo.db";

@@ -14,7 +14,7 @@ const std::wstring kZ = L"https://z.example/", kM = L"https://m.example/", kA = 
 const std::wstring kHidden = L"https://hidden.example/";
 
 class CatalogueEditTest : public EditTest {
-protected:
+   protected:
     void SetUp() override {
         EditTest::SetUp();
         inbox_ = DefaultGroupId();
@@ -32,7 +32,8 @@ protected:
 
     static std::vector<std::wstring> FiledInOrder() {
         std::vector<std::wstring> urls;
-        for (const UrlGroup& group : g_app.groups) urls.insert(urls.end(), group.urls.begin(), group.urls.end());
+        for (const UrlGroup& group : g_app.groups)
+            urls.insert(urls.end(), group.urls.begin(), group.urls.end());
         return urls;
     }
 
@@ -63,8 +64,9 @@ std::vector<std::string> ContainersHolding(const std::wstring& url) {
 }
 
 const std::vector<std::string> kEveryContainer = {
-    "allUrls",     "selectedUrls",     "pinnedUrls", "titles",       "createdAt",     "urlTags",       "updatedAt",
-    "validationStatus", "openCounts", "lastOpenedAt", "reminderDates", "reminderActions", "reminderRepeats"};
+    "allUrls",       "selectedUrls",    "pinnedUrls",       "titles",     "createdAt",
+    "urlTags",       "updatedAt",       "validationStatus", "openCounts", "lastOpenedAt",
+    "reminderDates", "reminderActions", "reminderRepeats"};
 
 void GiveEveryAttribute(const std::wstring& url) {
     g_grid.selectedUrls.insert(url);
@@ -206,7 +208,8 @@ TEST_F(CatalogueEditTest, LargeDeleteMatchesUrlByUrlRemoval) {
     for (int id = 1; id <= 30; ++id) {
         UrlGroup group{id, L"G" + std::to_wstring(id), {}};
         const unsigned size = next() % 120;
-        for (unsigned i = 0; i < size; ++i) group.urls.push_back(L"https://u" + std::to_wstring(next() % 400));
+        for (unsigned i = 0; i < size; ++i)
+            group.urls.push_back(L"https://u" + std::to_wstring(next() % 400));
         g_app.groups.push_back(group);
     }
     ShowAllRows();
@@ -222,7 +225,8 @@ TEST_F(CatalogueEditTest, LargeDeleteMatchesUrlByUrlRemoval) {
 
     DeleteSelectedUrls();
     ASSERT_EQ(g_app.groups.size(), expected.size());
-    for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(g_app.groups[i].urls, expected[i].urls) << "group " << i;
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(g_app.groups[i].urls, expected[i].urls) << "group " << i;
 }
 
 TEST_F(CatalogueEditTest, MoveAppendsToTheTargetInRowOrder) {

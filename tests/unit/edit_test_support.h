@@ -15,7 +15,7 @@ inline void ShowAllRows() {
 }
 
 class EditTest : public StorageTest {
-protected:
+   protected:
     void SetUp() override {
         StorageTest::SetUp();
         g_grid = GridState{};

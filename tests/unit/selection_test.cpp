@@ -1,20 +1,23 @@
 // The selection queries: rows in row order whatever the order of the URL set,
 // hidden selected URLs left out, and the focus falling back to the first
 // selected row.
+#include "grid/Selection.h"
+
 #include <gtest/gtest.h>
 
 #include "grid/GridState.h"
-#include "grid/Selection.h"
 
 namespace {
 
 // Row order deliberately differs from the sorted order of the URL texts.
-const std::vector<VisibleRow> kRows = {
-    {1, L"https://zeta.example"}, {1, L"https://alpha.example"}, {2, L"https://mid.example"},
-    {2, L"https://beta.example"}, {3, L"https://omega.example"}};
+const std::vector<VisibleRow> kRows = {{1, L"https://zeta.example"},
+                                       {1, L"https://alpha.example"},
+                                       {2, L"https://mid.example"},
+                                       {2, L"https://beta.example"},
+                                       {3, L"https://omega.example"}};
 
 class SelectionTest : public testing::Test {
-protected:
+   protected:
     void SetUp() override {
         g_grid = GridState{};
         g_grid.visibleRows = kRows;
@@ -56,10 +59,8 @@ TEST_F(SelectionTest, FocusRowFallsBackToTheFirstSelectedRow) {
         int expected;  // returned and left in focusRow
     };
     const Case cases[] = {
-        {"focus selected", {1, 3}, 3, 3},
-        {"focus not selected", {3, 4}, 1, 3},
-        {"no focus", {4, 2}, -1, 2},
-        {"focus past the last row", {1}, 9, 1},
+        {"focus selected", {1, 3}, 3, 3}, {"focus not selected", {3, 4}, 1, 3},
+        {"no focus", {4, 2}, -1, 2},      {"focus past the last row", {1}, 9, 1},
         {"nothing selected", {}, 2, -1},
     };
     for (const Case& c : cases) {

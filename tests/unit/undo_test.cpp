@@ -11,7 +11,7 @@ const std::wstring kA = L"https://a.example/caf\u00e9", kB = L"https://b.example
                    kC = L"http://c.example/", kD = L"https://d.example/x?y=1";
 
 class UndoTest : public EditTest {
-protected:
+   protected:
     void SetUp() override {
         EditTest::SetUp();
         FillSampleCatalogue();  // Uncategorized: c; work: a, b, d; Empty
