@@ -1,3 +1,5 @@
 #pragma once
-// Refills the tag filter's list from the tag vocabulary.
+// Refills the filter bar's lists: the tag filter from the tag vocabulary, the
+// reminder filter with its fixed choices.
 void FillTagFilterCombo();
+void FillReminderFilterCombo();
