@@ -10,6 +10,7 @@
 #include "capture/UrlExtraction.h"
 #include "grid/FilterBar.h"
 #include "grid/GridState.h"
+#include "grid/RefreshBatch.h"
 #include "model/AppState.h"
 #include "net/Validation.h"
 #include "settings/Settings.h"
@@ -77,6 +78,7 @@ void FinishCapture(HWND window, const std::vector<std::wstring>& filed) {
 std::wstring CaptureBalloonText(const std::wstring& url) { return L"New URL captured:\n" + url; }
 
 std::vector<std::wstring> FileUrlsFromText(std::wstring_view text) {
+    GridRefreshBatch oneRefresh;
     std::vector<std::wstring> filed;
     for (const auto& url : ExtractUrls(text)) {
         // The group is chosen before the duplicate test, so a rule naming a

@@ -1,6 +1,7 @@
 #include "grid/GridState.h"
 
 #include "grid/Columns.h"
+#include "grid/RefreshBatch.h"
 #include "grid/VisibleRows.h"
 
 GridState g_grid;
@@ -16,7 +17,7 @@ void ResetGridViewState() {
 }
 
 void RefreshGrid() {
-    if (!GridExists()) return;
+    if (!GridExists() || GridRefreshBatch::Defer()) return;
     RebuildVisibleRows();
     UpdateScrollBars();
     UpdateStatusBar();

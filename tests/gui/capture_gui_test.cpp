@@ -127,3 +127,23 @@ TEST_F(CaptureGuiTest, LongAddressCaptureStillShowsABalloonAndSaves) {
     ASSERT_TRUE(PumpUntil([&] { return g_app.allUrls.count(url) == 1; }));
     EXPECT_TRUE(PumpUntil([&] { return ReadClipboardText() == url; }));
 }
+
+TEST_F(CaptureGuiTest, ATextWithManyAddressesRefreshesTheGridOnce) {
+    // Without the real grid a plain child stands in: refreshes only need a window.
+    HWND stand = g_gridWindow ? nullptr
+                              : CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, g_mainWindow, nullptr,
+                                                GetModuleHandleW(nullptr), nullptr);
+    if (stand) g_gridWindow = stand;
+    std::wstring text;
+    for (int i = 0; i < 50; ++i) text += L"https://many.example/" + std::to_wstring(i) + L" ";
+    unsigned before = g_grid.rowsGeneration;
+    ASSERT_TRUE(PutRawClipboardText(text + L'\0'));
+    SendMessageW(g_mainWindow, WM_CLIPBOARDUPDATE, 0, 0);
+    EXPECT_EQ(g_app.allUrls.size(), 50u);
+    EXPECT_EQ(g_grid.visibleRows.size(), 50u);
+    EXPECT_EQ(g_grid.rowsGeneration - before, 1u);
+    if (stand) {
+        DestroyWindow(stand);
+        g_gridWindow = nullptr;
+    }
+}
