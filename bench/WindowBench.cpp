@@ -1,6 +1,8 @@
 // Start-up and capture through the real main window, the way the program runs
 // them: InitInstance loads the catalogue, a clipboard change reaches the window
 // procedure as WM_CLIPBOARDUPDATE and returns after the save has committed.
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "Benchmarks.h"
@@ -124,11 +126,18 @@ void BenchCapture(const BenchFiles& files, int size, int runs, std::vector<Bench
     }
     CloseMainWindow();
     g_app = AppState{};
-    double median = Median(samples);
-    const char* goal = size == 10000 ? (median < 100 ? "goal < 100 ms: holds" : "goal < 100 ms: FAILS")
-                       : size == 100000 ? (median < 1000 ? "goal < 1 s: holds" : "goal < 1 s: FAILS")
-                                        : "";
-    results.push_back({"capture one URL", size, int(samples.size()), median, NAN, note.empty() ? goal : note});
-    printf("capture %d: %s ms\n", size, FormatMs(median).c_str());
+    // The first capture after start-up also reads what the file holds; the
+    // later ones write only their change. The goal is judged on the slowest.
+    double first = samples.empty() ? NAN : samples.front();
+    std::vector<double> later(samples.begin() + (samples.empty() ? 0 : 1), samples.end());
+    double slowest = samples.empty() ? NAN : *std::max_element(samples.begin(), samples.end());
+    double limit = size == 10000 ? 100 : size == 100000 ? 1000 : NAN;
+    std::string goal = std::isnan(limit) ? ""
+                       : std::string("slowest ") + FormatMs(slowest) + " ms, goal < " + FormatMs(limit) +
+                             " ms: " + (slowest < limit ? "holds" : "FAILS");
+    results.push_back({"capture one URL, first after start", size, samples.empty() ? 0 : 1, first, NAN,
+                       note.empty() ? goal : note});
+    results.push_back({"capture one URL, later ones", size, int(later.size()), Median(later), NAN, ""});
+    printf("capture %d: first %s ms, later %s ms\n", size, FormatMs(first).c_str(), FormatMs(Median(later)).c_str());
     fflush(stdout);
 }
