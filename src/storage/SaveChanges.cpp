@@ -307,8 +307,8 @@ void ForgetLinksOfDeletedTags(StoredRows& rows, const std::unordered_map<std::ws
     bool anyDeleted = false;
     for (const auto& [name, id] : before) anyDeleted |= !kept.count(id);
     if (!anyDeleted) return;
-    for (auto& [urlId, tagIds] : rows.tagLinks)
-        std::erase_if(tagIds, [&](int64_t tagId) { return !kept.count(tagId); });
+    for (auto& [urlId, links] : rows.tagLinks)
+        std::erase_if(links.tagIds, [&](int64_t tagId) { return !kept.count(tagId); });
 }
 
 // The tag links of one URL row as the whole rewrite inserts them: the
@@ -331,50 +331,98 @@ class WantedLinks {
     std::wstring scratch_;
 };
 
+// Writes a URL row's links again: all removed, then its tags in list order.
+class LinkWriter {
+   public:
+    LinkWriter(SaveTransaction& tx, sqlite3* db)
+        : tx_(tx), removeAll_(db, "DELETE FROM url_tags WHERE url_id = ?;"),
+          insert_(db, "INSERT INTO url_tags (url_id, tag_id) VALUES (?, ?);") {}
+    bool Ready() const { return removeAll_ && insert_; }
+    // False when a statement failed.
+    bool Rewrite(int64_t urlId, const std::vector<int64_t>& tagIdsInOrder) {
+        bool ok = true;
+        sqlite3_bind_int64(removeAll_.get(), 1, urlId);
+        ok &= tx_.Step(removeAll_.get());
+        for (int64_t tagId : tagIdsInOrder) {
+            sqlite3_bind_int64(insert_.get(), 1, urlId);
+            sqlite3_bind_int64(insert_.get(), 2, tagId);
+            ok &= tx_.Step(insert_.get());
+        }
+        return ok;
+    }
+
+   private:
+    SaveTransaction& tx_;
+    SqliteStatement removeAll_, insert_;
+};
+
+// Every URL row's wanted links at once; needed only when two catalogue URLs
+// share a row (they differ in unpaired surrogates, which the file cannot
+// hold), so that their tags are joined as the whole rewrite joins them.
+std::unordered_map<int64_t, std::vector<int64_t>> AllWantedLinks(const StoredRows& rows, WantedLinks& links) {
+    std::unordered_map<int64_t, std::vector<int64_t>> wanted;
+    std::wstring scratch;
+    for (const auto& [url, tags] : g_app.urlTags) {
+        if (tags.empty()) continue;
+        auto row = rows.urls.find(StoredForm(url, scratch));
+        if (row != rows.urls.end()) links.Append(tags, wanted[row->second.id]);
+    }
+    return wanted;
+}
+
 // Loading attaches a URL's tags in row order, so a URL whose links differ in
 // any way, order included, has all its links written again in list order;
 // the links of every other URL stay as they are.
 void WriteChangedTagLinks(SaveTransaction& tx, sqlite3* db, StoredRows& rows,
                           const std::unordered_map<std::wstring, int64_t>& tagIds, bool& exact) {
-    // Catalogue URLs by the row that holds them. Two URLs share a row only
-    // when they differ in unpaired surrogates, which the database cannot hold.
-    std::unordered_map<int64_t, std::vector<int64_t>> wanted;
-    WantedLinks links(tagIds);
-    std::wstring scratch;
-    for (const auto& [url, tags] : g_app.urlTags) {
-        if (tags.empty()) continue;
-        auto row = rows.urls.find(StoredForm(url, scratch));
-        if (row == rows.urls.end()) continue;
-        links.Append(tags, wanted[row->second.id]);
-    }
-    std::erase_if(wanted, [](const auto& entry) { return entry.second.empty(); });
-
-    SqliteStatement removeAll(db, "DELETE FROM url_tags WHERE url_id = ?;");
-    SqliteStatement insert(db, "INSERT INTO url_tags (url_id, tag_id) VALUES (?, ?);");
-    if (!removeAll || !insert) {
+    LinkWriter writer(tx, db);
+    if (!writer.Ready()) {
         exact = false;
         return;
     }
-    auto rewrite = [&](int64_t urlId, const std::vector<int64_t>& tagIdsInOrder) {
-        sqlite3_bind_int64(removeAll.get(), 1, urlId);
-        if (!tx.Step(removeAll.get())) exact = false;
-        for (int64_t tagId : tagIdsInOrder) {
-            sqlite3_bind_int64(insert.get(), 1, urlId);
-            sqlite3_bind_int64(insert.get(), 2, tagId);
-            if (!tx.Step(insert.get())) exact = false;
-        }
+    auto update = [&](int64_t urlId, StoredRows::Links& stored, const std::vector<int64_t>& want) {
+        if (want == stored.tagIds) return;
+        if (!writer.Rewrite(urlId, want)) exact = false;
+        stored.tagIds = want;
     };
-    for (const auto& [urlId, stored] : rows.tagLinks) {
+    WantedLinks links(tagIds);
+    std::vector<int64_t> want;
+    std::wstring scratch;
+    bool shared = false;
+    for (const auto& [url, tags] : g_app.urlTags) {
         if (!tx.Healthy()) return;
-        auto want = wanted.find(urlId);
-        if (want == wanted.end()) rewrite(urlId, {});
-        else if (want->second != stored) rewrite(urlId, want->second);
+        if (tags.empty()) continue;
+        auto row = rows.urls.find(StoredForm(url, scratch));
+        if (row == rows.urls.end()) continue;
+        StoredRows::Links& stored = rows.tagLinks[row->second.id];
+        if (stored.visitedBySave == rows.saveCount) {
+            shared = true;
+            break;
+        }
+        stored.visitedBySave = rows.saveCount;
+        want.clear();
+        links.Append(tags, want);
+        update(row->second.id, stored, want);
     }
-    for (const auto& [urlId, tagIdsInOrder] : wanted) {
+    if (shared) {
+        auto wanted = AllWantedLinks(rows, links);
+        for (auto& [urlId, stored] : rows.tagLinks) {
+            auto it = wanted.find(urlId);
+            update(urlId, stored, it == wanted.end() ? std::vector<int64_t>{} : it->second);
+            stored.visitedBySave = rows.saveCount;
+        }
+        for (const auto& [urlId, tagIdsInOrder] : wanted) {
+            StoredRows::Links& stored = rows.tagLinks[urlId];
+            stored.visitedBySave = rows.saveCount;
+            update(urlId, stored, tagIdsInOrder);
+        }
+    }
+    // Links of URLs that no longer have tags.
+    for (auto& [urlId, stored] : rows.tagLinks) {
         if (!tx.Healthy()) return;
-        if (!rows.tagLinks.count(urlId)) rewrite(urlId, tagIdsInOrder);
+        if (stored.visitedBySave != rows.saveCount) update(urlId, stored, {});
     }
-    rows.tagLinks = std::move(wanted);
+    std::erase_if(rows.tagLinks, [](const auto& entry) { return entry.second.tagIds.empty(); });
 }
 
 }  // namespace

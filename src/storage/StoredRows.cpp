@@ -71,7 +71,7 @@ bool ReadStoredRows(sqlite3* db, StoredRows& rows) {
     SqliteStatement links(db, "SELECT url_id, tag_id FROM url_tags ORDER BY rowid;");
     if (!links) return false;
     while ((rc = sqlite3_step(links.get())) == SQLITE_ROW)
-        rows.tagLinks[sqlite3_column_int64(links.get(), 0)].push_back(sqlite3_column_int64(links.get(), 1));
+        rows.tagLinks[sqlite3_column_int64(links.get(), 0)].tagIds.push_back(sqlite3_column_int64(links.get(), 1));
     return rc == SQLITE_DONE;
 }
 

@@ -33,7 +33,11 @@ struct StoredRows {
     std::unordered_map<std::wstring, StoredUrlRow> urls;        // by stored URL text
     // Tag row ids linked to each URL row, in row order: the order in which
     // loading attaches them.
-    std::unordered_map<int64_t, std::vector<int64_t>> tagLinks;
+    struct Links {
+        std::vector<int64_t> tagIds;
+        uint64_t visitedBySave = 0;
+    };
+    std::unordered_map<int64_t, Links> tagLinks;
     uint64_t saveCount = 0;
 };
 

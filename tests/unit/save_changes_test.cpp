@@ -198,6 +198,12 @@ TEST_F(SaveChanges, EveryKindOfEditLeavesTheSameFileAsTheWholeRewrite) {
              g_app.urlTags[odd] = {L"\u00e9t\u00e9"};
          }},
         {"the same again (stored text differs from memory text)", [] {}},
+        {"two catalogue URLs that the file can only hold as one",
+         [&] {
+             std::wstring twin = L"https://odd.example/\uFFFD";  // what the surrogate becomes in UTF-8
+             AddUrlToGroup(DefaultGroupId(), twin);
+             g_app.urlTags[twin] = {L"Headlines", L"\u00e9t\u00e9"};
+         }},
         {"many URLs captured at once",
          [&] {
              for (int i = 0; i < 200; ++i) AddUrlToGroup(DefaultGroupId(), L"https://bulk.example/" + std::to_wstring(i));
