@@ -22,7 +22,7 @@ namespace save_detail {
 
 namespace {
 
-// The catalogue's values for one URL row, looked up once per save.
+// The catalogue's values for one URL row.
 struct WantedUrlRow {
     const std::wstring* url = nullptr;
     int64_t groupRowId = 0;
@@ -37,6 +37,8 @@ struct WantedUrlRow {
     int reminderAction = 0;
     int reminderRepeat = 0;
 };
+
+const std::wstring kNoText;
 
 // Walks an ordered map alongside keys visited in ascending order, so that
 // finding the values of every URL costs one pass instead of a search each.
@@ -65,51 +67,59 @@ class SetCursor {
     std::set<std::wstring>::const_iterator it_, end_;
 };
 
-const std::wstring kNoText;
-
-std::vector<WantedUrlRow> WantedUrlRows(const std::map<std::wstring, int64_t>& groupRowIds) {
-    std::vector<WantedUrlRow> wanted;
-    wanted.reserve(g_app.allUrls.size());
-    for (const UrlGroup& group : g_app.groups) {
-        auto row = groupRowIds.find(group.name);
-        if (row == groupRowIds.end()) continue;  // as the whole rewrite: no groups row, no URL rows
-        int position = 0;
-        for (const std::wstring& url : group.urls) {
-            WantedUrlRow w;
-            w.url = &url;
-            w.groupRowId = row->second;
-            w.position = position++;
-            wanted.push_back(w);
-        }
+// The attribute values of URLs taken in ascending order (the order of
+// allUrls), each map walked once.
+class AttributeWalk {
+   public:
+    AttributeWalk()
+        : titles_(g_app.titles), created_(g_app.createdAt), updated_(g_app.updatedAt),
+          lastOpened_(g_app.lastOpenedAt), reminderDates_(g_app.reminderDates), openCounts_(g_app.openCounts),
+          actions_(g_app.reminderActions), repeats_(g_app.reminderRepeats), pinned_(g_app.pinnedUrls) {}
+    void Fill(const std::wstring& url, WantedUrlRow& w) {
+        auto textOf = [](const std::wstring* found) { return found ? found : &kNoText; };
+        w.url = &url;
+        w.title = textOf(titles_.Find(url));
+        w.created = textOf(created_.Find(url));
+        w.updated = textOf(updated_.Find(url));
+        w.lastOpened = textOf(lastOpened_.Find(url));
+        w.reminderDate = textOf(reminderDates_.Find(url));
+        const int* count = openCounts_.Find(url);
+        w.openCount = count ? *count : 0;
+        const ReminderAction* action = actions_.Find(url);
+        w.reminderAction = action ? int(*action) : 0;
+        const ReminderRepeat* repeat = repeats_.Find(url);
+        w.reminderRepeat = repeat ? int(*repeat) : 0;
+        w.pinned = pinned_.Contains(url) ? 1 : 0;
     }
-    std::vector<WantedUrlRow*> byUrl;
-    byUrl.reserve(wanted.size());
-    for (WantedUrlRow& w : wanted) byUrl.push_back(&w);
-    std::sort(byUrl.begin(), byUrl.end(), [](const WantedUrlRow* a, const WantedUrlRow* b) { return *a->url < *b->url; });
 
-    OrderedCursor titles(g_app.titles), created(g_app.createdAt), updated(g_app.updatedAt),
-        lastOpened(g_app.lastOpenedAt), reminderDates(g_app.reminderDates);
-    OrderedCursor openCounts(g_app.openCounts);
-    OrderedCursor actions(g_app.reminderActions);
-    OrderedCursor repeats(g_app.reminderRepeats);
-    SetCursor pinned(g_app.pinnedUrls);
-    auto textOf = [](const std::wstring* found) { return found ? found : &kNoText; };
-    for (WantedUrlRow* w : byUrl) {
-        const std::wstring& url = *w->url;
-        w->title = textOf(titles.Find(url));
-        w->created = textOf(created.Find(url));
-        w->updated = textOf(updated.Find(url));
-        w->lastOpened = textOf(lastOpened.Find(url));
-        w->reminderDate = textOf(reminderDates.Find(url));
-        const int* count = openCounts.Find(url);
-        w->openCount = count ? *count : 0;
-        const ReminderAction* action = actions.Find(url);
-        w->reminderAction = action ? int(*action) : 0;
-        const ReminderRepeat* repeat = repeats.Find(url);
-        w->reminderRepeat = repeat ? int(*repeat) : 0;
-        w->pinned = pinned.Contains(url) ? 1 : 0;
-    }
-    return wanted;
+   private:
+    OrderedCursor<std::map<std::wstring, std::wstring>> titles_, created_, updated_, lastOpened_, reminderDates_;
+    OrderedCursor<std::map<std::wstring, int>> openCounts_;
+    OrderedCursor<std::map<std::wstring, ReminderAction>> actions_;
+    OrderedCursor<std::map<std::wstring, ReminderRepeat>> repeats_;
+    SetCursor pinned_;
+};
+
+// The values of one URL looked up directly, for the few rows that are written.
+WantedUrlRow LookUpUrlRow(const std::wstring& url, int64_t groupRowId, int position) {
+    WantedUrlRow w;
+    auto text = [&](const std::map<std::wstring, std::wstring>& map) {
+        auto it = map.find(url);
+        return it == map.end() ? &kNoText : &it->second;
+    };
+    w.url = &url;
+    w.groupRowId = groupRowId;
+    w.position = position;
+    w.title = text(g_app.titles);
+    w.created = text(g_app.createdAt);
+    w.updated = text(g_app.updatedAt);
+    w.lastOpened = text(g_app.lastOpenedAt);
+    w.reminderDate = text(g_app.reminderDates);
+    w.openCount = IntOf(g_app.openCounts, url);
+    w.reminderAction = IntOf(g_app.reminderActions, url);
+    w.reminderRepeat = IntOf(g_app.reminderRepeats, url);
+    w.pinned = g_app.pinnedUrls.count(url) ? 1 : 0;
+    return w;
 }
 
 // Empty text is written as NULL.
@@ -120,17 +130,35 @@ bool SameText(const std::wstring& wanted, const std::optional<std::wstring>& sto
     return StoredForm(wanted, scratch) == *stored;
 }
 
-// Whether the upsert would leave the stored row as it is.
-bool RowUnchanged(const WantedUrlRow& w, const StoredUrlRow& s) {
-    if (s.foreignTypes || s.groupRowId != w.groupRowId || s.sortOrder != w.position ||
-        s.openCount != w.openCount || s.pinned != w.pinned || s.reminderAction != w.reminderAction ||
-        s.reminderRepeat != w.reminderRepeat)
+// Whether the upsert would leave the stored values (all but the row's group
+// and position) as they are.
+bool ValuesUnchanged(const WantedUrlRow& w, const StoredUrlRow& s) {
+    if (s.foreignTypes || s.openCount != w.openCount || s.pinned != w.pinned ||
+        s.reminderAction != w.reminderAction || s.reminderRepeat != w.reminderRepeat)
         return false;
     const std::wstring& title = *w.title == *w.url ? kNoText : *w.title;
     // The stored creation stamp is kept once set; only a missing one is filled.
     bool createdKept = s.created.has_value() || w.created->empty();
     return createdKept && SameText(title, s.title) && SameText(*w.updated, s.updated) &&
            SameText(*w.lastOpened, s.lastOpened) && SameText(*w.reminderDate, s.reminderDate);
+}
+
+// First pass, in URL order: which stored rows hold other values than the
+// catalogue. Rows not found here (new URLs) are written in any case.
+void CompareStoredValues(StoredRows& rows) {
+    AttributeWalk walk;
+    WantedUrlRow w;
+    std::wstring scratch;
+    for (const std::wstring& url : g_app.allUrls) {
+        auto stored = rows.urls.find(StoredForm(url, scratch));
+        if (stored == rows.urls.end()) continue;
+        walk.Fill(url, w);
+        bool equal = ValuesUnchanged(w, stored->second);
+        // Two catalogue URLs stored as one row: equal only if both are.
+        if (stored->second.valuesCheckedBySave == rows.saveCount) equal &= stored->second.valuesEqual;
+        stored->second.valuesCheckedBySave = rows.saveCount;
+        stored->second.valuesEqual = equal;
+    }
 }
 
 std::optional<std::wstring> StoredValue(const std::wstring& text) {
@@ -153,6 +181,10 @@ void RecordWrittenRow(const WantedUrlRow& w, StoredUrlRow& s) {
     s.lastOpened = StoredValue(*w.lastOpened);
     s.reminderDate = StoredValue(*w.reminderDate);
     s.foreignTypes = false;
+    // The row now holds exactly these values; a second catalogue URL stored
+    // under the same text is compared again when it comes.
+    s.valuesEqual = false;
+    s.valuesCheckedBySave = 0;
 }
 
 void ForgetTagLinksOf(StoredRows& rows, const std::unordered_set<int64_t>& urlIds) {
@@ -213,35 +245,45 @@ class SequenceCatchUp {
     int64_t pending_ = 0;
 };
 
-bool WriteChangedUrls(SaveTransaction& tx, sqlite3* db, StoredRows& rows, std::vector<WantedUrlRow>& wanted,
-                      bool& exact) {
+// Second pass, in the rewrite's order (groups, then positions): writes the
+// rows that are new, moved or changed, and keeps the sequence in step.
+bool WriteChangedUrls(SaveTransaction& tx, sqlite3* db, StoredRows& rows,
+                      const std::map<std::wstring, int64_t>& groupRowIds, bool& exact) {
     SqliteStatement upsert(db, kUrlUpsertSql);
     if (!upsert) return false;
     SequenceCatchUp sequence(tx, db);
     std::wstring scratch;
-    for (const WantedUrlRow& w : wanted) {
-        if (!tx.Healthy()) return true;
-        const std::wstring& key = StoredForm(*w.url, scratch);
-        auto stored = rows.urls.find(key);
-        if (stored != rows.urls.end()) {
-            stored->second.visitedBySave = rows.saveCount;
-            if (RowUnchanged(w, stored->second)) {
-                sequence.Skip();
+    for (const UrlGroup& group : g_app.groups) {
+        auto groupRow = groupRowIds.find(group.name);
+        if (groupRow == groupRowIds.end()) continue;  // as the whole rewrite: no groups row, no URL rows
+        int position = 0;
+        for (const std::wstring& url : group.urls) {
+            if (!tx.Healthy()) return true;
+            int at = position++;
+            const std::wstring& key = StoredForm(url, scratch);
+            auto stored = rows.urls.find(key);
+            if (stored != rows.urls.end()) {
+                StoredUrlRow& s = stored->second;
+                s.visitedBySave = rows.saveCount;
+                if (s.valuesCheckedBySave == rows.saveCount && s.valuesEqual && s.groupRowId == groupRow->second &&
+                    s.sortOrder == at) {
+                    sequence.Skip();
+                    continue;
+                }
+            }
+            if (!sequence.Flush()) exact = false;
+            BindUrlRow(upsert.get(), groupRow->second, url, at);
+            if (!tx.Step(upsert.get())) {
+                exact = false;
                 continue;
             }
+            if (stored == rows.urls.end()) {
+                stored = rows.urls.emplace(key, StoredUrlRow{}).first;
+                stored->second.id = sqlite3_last_insert_rowid(db);
+                stored->second.visitedBySave = rows.saveCount;
+            }
+            RecordWrittenRow(LookUpUrlRow(url, groupRow->second, at), stored->second);
         }
-        if (!sequence.Flush()) exact = false;
-        BindUrlRow(upsert.get(), w.groupRowId, *w.url, w.position);
-        if (!tx.Step(upsert.get())) {
-            exact = false;
-            continue;
-        }
-        if (stored == rows.urls.end()) {
-            stored = rows.urls.emplace(key, StoredUrlRow{}).first;
-            stored->second.id = sqlite3_last_insert_rowid(db);
-            stored->second.visitedBySave = rows.saveCount;
-        }
-        RecordWrittenRow(w, stored->second);
     }
     if (!sequence.Flush()) exact = false;
     return true;
@@ -440,8 +482,8 @@ ChangeWrite WriteCatalogueChanges(SaveTransaction& tx, sqlite3* db, StoredRows& 
     std::map<std::wstring, int64_t> groupRowIds = GroupRowIds(db);
     ForgetRowsOfDeletedGroups(rows, groupsBefore, groupRowIds);
 
-    std::vector<WantedUrlRow> wanted = WantedUrlRows(groupRowIds);
-    if (!WriteChangedUrls(tx, db, rows, wanted, exact)) return ChangeWrite::Abandon;
+    CompareStoredValues(rows);
+    if (!WriteChangedUrls(tx, db, rows, groupRowIds, exact)) return ChangeWrite::Abandon;
     if (tx.Healthy()) DeleteUrlsNotKept(tx, db, rows, exact);
 
     if (tx.Healthy()) WriteTags(tx, db);

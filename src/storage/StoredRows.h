@@ -24,6 +24,10 @@ struct StoredUrlRow {
     // say): the row is rewritten at the next save whatever its values.
     bool foreignTypes = false;
     uint64_t visitedBySave = 0;  // the last save that wrote or checked the row
+    // The last save that compared the row's values with the catalogue, and
+    // whether they were equal then.
+    uint64_t valuesCheckedBySave = 0;
+    bool valuesEqual = false;
 };
 
 struct StoredRows {
