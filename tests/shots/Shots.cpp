@@ -1,0 +1,242 @@
+// Photographs the real main window in the states worth looking at: a crafted
+// catalogue is put on screen and each state is captured from the screen into
+// a PNG. Not a test: its output is looked at by people.
+// Usage: vantrelix_shots OUTPUT_FOLDER
+#include <windows.h>
+#include <gdiplus.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/MainWindow.h"
+#include "grid/Columns.h"
+#include "grid/GridState.h"
+#include "grid/VisibleRows.h"
+#include "model/AppState.h"
+#include "settings/Settings.h"
+
+namespace {
+
+void Pump(DWORD ms) {
+    DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(10);
+    } while (GetTickCount() - start < ms);
+}
+
+bool PngEncoder(CLSID& clsid) {
+    UINT count = 0, size = 0;
+    Gdiplus::GetImageEncodersSize(&count, &size);
+    if (size == 0) return false;
+    std::vector<BYTE> buffer(size);
+    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+    Gdiplus::GetImageEncoders(count, size, codecs);
+    for (UINT i = 0; i < count; ++i)
+        if (wcscmp(codecs[i].MimeType, L"image/png") == 0) {
+            clsid = codecs[i].Clsid;
+            return true;
+        }
+    return false;
+}
+
+// Copies the window's screen area: what the user sees, frame included.
+bool Capture(HWND window, const std::wstring& path) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(300);
+    RECT r;
+    GetWindowRect(window, &r);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    CLSID png;
+    bool saved = false;
+    if (PngEncoder(png)) {
+        Gdiplus::Bitmap image(bitmap, nullptr);
+        saved = image.Save(path.c_str(), &png, nullptr) == Gdiplus::Ok;
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    wprintf(L"%ls %ls\n", saved ? L"saved" : L"FAILED", path.c_str());
+    return saved;
+}
+
+std::wstring Stamp(int dayOffset, int hour, int minute) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    FILETIME ft;
+    SystemTimeToFileTime(&now, &ft);
+    ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
+    t.QuadPart += (long long)dayOffset * 24 * 3600 * 10000000LL;
+    ft = {t.LowPart, t.HighPart};
+    SYSTEMTIME day;
+    FileTimeToSystemTime(&ft, &day);
+    wchar_t buf[32];
+    swprintf(buf, 32, L"%04d-%02d-%02d %02d:%02d", day.wYear, day.wMonth, day.wDay, hour, minute);
+    return buf;
+}
+
+void FillCatalogue() {
+    struct Entry {
+        const wchar_t* group;
+        const wchar_t* url;
+        const wchar_t* title;
+        std::vector<std::wstring> tags;
+    };
+    const Entry entries[] = {
+        {L"Research", L"https://arxiv.org/abs/2401.01234", L"Scaling laws revisited", {L"paper", L"ml"}},
+        {L"Research", L"https://www.nature.com/articles/s41586", L"Nature: protein folding at scale", {L"paper"}},
+        {L"Research", L"https://en.wikipedia.org/wiki/Clipboard_(computing)", L"", {L"wiki", L"reference"}},
+        {L"Research", L"https://scholar.example.org/citations?user=abc", L"Citations", {}},
+        {L"Support", L"https://support.example.com/tickets/4711", L"Ticket 4711: login loop", {L"urgent", L"customer"}},
+        {L"Support", L"https://status.example.com", L"Status page", {L"ops"}},
+        {L"Support", L"https://docs.example.com/faq#reset", L"FAQ: password reset", {L"docs"}},
+        {L"Writing", L"https://www.gutenberg.org/ebooks/1342", L"Pride and Prejudice", {L"books"}},
+        {L"Writing", L"https://style.example.net/commas", L"On commas", {}},
+        {L"Uncategorized", L"mailto:editor@example.org", L"", {}},
+        {L"Uncategorized", L"ftp://ftp.example.org/pub/notes.txt", L"Notes archive", {L"archive"}},
+    };
+    for (const Entry& e : entries) {
+        int id = FindOrCreateGroup(e.group);
+        AddUrlToGroup(id, e.url);
+        if (*e.title) g_app.titles[e.url] = e.title;
+        if (!e.tags.empty()) g_app.urlTags[e.url] = e.tags;
+        for (const auto& tag : e.tags)
+            if (std::find(g_app.tagNames.begin(), g_app.tagNames.end(), tag) == g_app.tagNames.end())
+                g_app.tagNames.push_back(tag);
+    }
+    g_app.pinnedUrls.insert(L"https://support.example.com/tickets/4711");
+    g_app.pinnedUrls.insert(L"https://www.gutenberg.org/ebooks/1342");
+    g_app.validationStatus[L"https://status.example.com"] = L"\u2714 200";
+    g_app.validationStatus[L"https://arxiv.org/abs/2401.01234"] = L"\u2714 200";
+    g_app.validationStatus[L"https://docs.example.com/faq#reset"] = L"\u2718 404";
+    g_app.reminderDates[L"https://support.example.com/tickets/4711"] = Stamp(-1, 9, 0);  // overdue
+    g_app.reminderActions[L"https://support.example.com/tickets/4711"] = ReminderAction::Notify;
+    g_app.reminderDates[L"https://status.example.com"] = Stamp(0, 23, 59);  // later today
+    g_app.reminderActions[L"https://status.example.com"] = ReminderAction::Both;
+    g_app.reminderRepeats[L"https://status.example.com"] = ReminderRepeat::Daily;
+    g_app.reminderDates[L"https://www.gutenberg.org/ebooks/1342"] = Stamp(3, 18, 30);  // upcoming
+    g_app.reminderActions[L"https://www.gutenberg.org/ebooks/1342"] = ReminderAction::Open;
+    g_app.openCounts[L"https://arxiv.org/abs/2401.01234"] = 12;
+    g_app.lastOpenedAt[L"https://arxiv.org/abs/2401.01234"] = L"2026-12-09 16:20:00";
+}
+
+// Centre of the header cell of a column, and of a display line, in grid
+// client coordinates.
+POINT HeaderCell(int column) {
+    auto visible = GetVisibleColumns();
+    int x = -g_grid.scrollX;
+    for (int i = 0; i < visible.count; ++i) {
+        int width = visible.widths[visible.ids[i]];
+        if (visible.ids[i] == column) return POINT{x + width / 2, 14};
+        x += width;
+    }
+    return POINT{10, 14};
+}
+
+POINT LineCentre(int line) { return POINT{200, kGridHeaderHeight + (line - g_grid.topLine) * kGridLineHeight + 12}; }
+
+LPARAM At(POINT p) { return MAKELPARAM(p.x, p.y); }
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        fwprintf(stderr, L"usage: vantrelix_shots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    std::wstring out = argv[1];
+    CreateDirectoryW(out.c_str(), nullptr);
+    Gdiplus::GdiplusStartupInput gdiplusInput;
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartup(&token, &gdiplusInput, nullptr);
+
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    g_settings = Settings{};
+    g_settings.checkForUpdates = false;
+    g_settings.hotkeyKey = 0;
+    g_settings.customDatabasePath = std::wstring(temp) + L"vantrelix-shots-" + std::to_wstring(GetTickCount64()) + L".db";
+    g_settings.windowRect = RECT{40, 30, 1240, 730};
+    g_settings.windowRectKnown = true;
+    g_settings.zebraRows = true;
+
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    LoadWindowNames(instance);
+    if (!MyRegisterClass(instance) || !InitInstance(instance)) return 1;
+    FillCatalogue();
+    g_settings.sortColumn = ColumnId::Title;
+    g_settings.sortAscending = true;
+    RefreshGridWithColumns();
+    Pump(500);
+    HWND grid = g_gridWindow;
+    HWND main = g_mainWindow;
+
+    // Sorted by title, zebra rows, colour coding, pins, chips, verdicts,
+    // reminders; the "Writing" group collapsed.
+    if (const UrlGroup* writing = FindGroupByName(L"Writing")) SetGroupCollapsed(writing->id, true);
+    RefreshGrid();
+    Capture(main, out + L"\\grid-overview.png");
+
+    // Some selected rows and the pointer hovering another.
+    SendMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, At(LineCentre(1)));
+    SendMessageW(grid, WM_LBUTTONUP, 0, At(LineCentre(1)));
+    SendMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, At(LineCentre(3)));
+    SendMessageW(grid, WM_LBUTTONUP, 0, At(LineCentre(3)));
+    SendMessageW(grid, WM_MOUSEMOVE, 0, At(LineCentre(6)));
+    Capture(main, out + L"\\grid-selection-hover.png");
+
+    g_settings.zebraColumns = true;
+    RefreshGrid();
+    Capture(main, out + L"\\grid-zebra-columns.png");
+    g_settings.zebraColumns = false;
+
+    // A column being dragged: the insertion marker between two columns.
+    POINT from = HeaderCell(ColumnId::Tags);
+    SendMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, At(from));
+    POINT to = HeaderCell(ColumnId::Title);
+    SendMessageW(grid, WM_MOUSEMOVE, MK_LBUTTON, At(POINT{from.x - 20, from.y}));
+    SendMessageW(grid, WM_MOUSEMOVE, MK_LBUTTON, At(POINT{to.x - 40, to.y}));
+    Capture(main, out + L"\\grid-column-drag.png");
+    SendMessageW(grid, WM_KEYDOWN, VK_ESCAPE, 0);
+    SendMessageW(grid, WM_CAPTURECHANGED, 0, 0);
+    ReleaseCapture();
+
+    // A URL being dragged over another group's rows: the drop marker.
+    SendMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, At(LineCentre(2)));
+    SendMessageW(grid, WM_MOUSEMOVE, MK_LBUTTON, At(POINT{200, LineCentre(2).y + 12}));
+    SendMessageW(grid, WM_MOUSEMOVE, MK_LBUTTON, At(POINT{200, LineCentre(8).y - 6}));
+    Capture(main, out + L"\\grid-url-drag.png");
+    SendMessageW(grid, WM_CAPTURECHANGED, 0, 0);
+    ReleaseCapture();
+
+    // Descending sort, every group open, no colour coding.
+    g_settings.sortAscending = false;
+    g_settings.colorCoding = false;
+    g_grid.collapsedGroups.clear();
+    RefreshGridWithColumns();
+    Capture(main, out + L"\\grid-descending-plain.png");
+
+    g_settings.colorCoding = true;
+    g_settings.darkMode = true;
+    RefreshGrid();
+    Capture(main, out + L"\\grid-dark.png");
+
+    DestroyWindow(main);
+    Pump(200);
+    DeleteFileW(g_settings.customDatabasePath.c_str());
+    Gdiplus::GdiplusShutdown(token);
+    return 0;
+}
