@@ -43,3 +43,12 @@ if [ ! -f "$WINEPREFIX/.vantrelix-ready" ]; then
   /usr/lib/wine/wineserver -w
   touch "$WINEPREFIX/.vantrelix-ready"
 fi
+
+if [ ! -f "$WINEPREFIX/.vantrelix-fonts-1" ]; then
+  # Wine's Tahoma has no check marks and crosses; Windows falls back to its
+  # symbol fonts, here DejaVu Sans (fonts-dejavu-core) takes that part.
+  "$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+    /v Tahoma /t REG_MULTI_SZ /d 'DejaVuSans.ttf,DejaVu Sans' /f >/dev/null 2>&1
+  /usr/lib/wine/wineserver -w
+  touch "$WINEPREFIX/.vantrelix-fonts-1"
+fi

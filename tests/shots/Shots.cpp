@@ -177,6 +177,9 @@ int wmain(int argc, wchar_t** argv) {
     LoadWindowNames(instance);
     if (!MyRegisterClass(instance) || !InitInstance(instance)) return 1;
     FillCatalogue();
+    // Room for the reminder column on a 1,200-pixel window.
+    g_settings.columnVisible[ColumnId::Updated] = false;
+    g_settings.columnVisible[ColumnId::LastOpened] = false;
     g_settings.sortColumn = ColumnId::Title;
     g_settings.sortAscending = true;
     RefreshGridWithColumns();
@@ -191,11 +194,12 @@ int wmain(int argc, wchar_t** argv) {
     Capture(main, out + L"\\grid-overview.png");
 
     // Some selected rows and the pointer hovering another.
-    SendMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, At(LineCentre(1)));
-    SendMessageW(grid, WM_LBUTTONUP, 0, At(LineCentre(1)));
-    SendMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, At(LineCentre(3)));
-    SendMessageW(grid, WM_LBUTTONUP, 0, At(LineCentre(3)));
-    SendMessageW(grid, WM_MOUSEMOVE, 0, At(LineCentre(6)));
+    // (Line 3 is the "Research" header, lines 4 to 7 its rows.)
+    SendMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, At(LineCentre(4)));
+    SendMessageW(grid, WM_LBUTTONUP, 0, At(LineCentre(4)));
+    SendMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, At(LineCentre(6)));
+    SendMessageW(grid, WM_LBUTTONUP, 0, At(LineCentre(6)));
+    SendMessageW(grid, WM_MOUSEMOVE, 0, At(LineCentre(10)));
     Capture(main, out + L"\\grid-selection-hover.png");
 
     g_settings.zebraColumns = true;
@@ -215,9 +219,9 @@ int wmain(int argc, wchar_t** argv) {
     ReleaseCapture();
 
     // A URL being dragged over another group's rows: the drop marker.
-    SendMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, At(LineCentre(2)));
-    SendMessageW(grid, WM_MOUSEMOVE, MK_LBUTTON, At(POINT{200, LineCentre(2).y + 12}));
-    SendMessageW(grid, WM_MOUSEMOVE, MK_LBUTTON, At(POINT{200, LineCentre(8).y - 6}));
+    SendMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, At(LineCentre(5)));
+    SendMessageW(grid, WM_MOUSEMOVE, MK_LBUTTON, At(POINT{200, LineCentre(5).y + 12}));
+    SendMessageW(grid, WM_MOUSEMOVE, MK_LBUTTON, At(POINT{200, LineCentre(10).y - 6}));
     Capture(main, out + L"\\grid-url-drag.png");
     SendMessageW(grid, WM_CAPTURECHANGED, 0, 0);
     ReleaseCapture();
