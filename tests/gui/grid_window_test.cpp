@@ -527,6 +527,34 @@ TEST_F(GridWindowTest, PaintShowsSelectionAndZebraShading) {
     EXPECT_EQ(pixelOfLine(7), RGB(0xF8, 0xF8, 0xF8));
 }
 
+TEST_F(GridWindowTest, HostileWidthsTitlesAndTagListsStillPaint) {
+    // Widths from a hand-edited file: laid out at 24. "#" 0..24, "Title"
+    // 24..48, "URL" 48..298, "Tags" 298..398.
+    g_settings.columnWidths[ColumnId::Id] = 0;
+    g_settings.columnWidths[ColumnId::Title] = -50;
+    g_app.titles[U(L"a", 1)] = std::wstring(10000, L'W');
+    std::vector<std::wstring> tags;
+    for (int i = 0; i < 5000; ++i) tags.push_back(L"t" + std::to_wstring(i));
+    g_app.urlTags[U(L"a", 1)] = tags;
+    UpdateScrollBars();
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(grid_, SB_HORZ, &info);
+    EXPECT_EQ(info.nMax, 24 + 24 + 250 + 100 + 120 + 120 + 80 + 60 + 120 + 130 - 1);
+
+    RECT client{0, 0, kClientWidth, kClientHeight};
+    HDC screen = GetDC(grid_);
+    OffscreenBuffer buffer(screen, kClientWidth, kClientHeight);
+    ReleaseDC(grid_, screen);
+    ASSERT_TRUE(buffer.ok());
+    PaintGrid(buffer.dc(), client);
+    const int middle = kGridHeaderHeight + kGridLineHeight + 12;  // a1's line
+    EXPECT_EQ(GetPixel(buffer.dc(), 303, middle), NameColor(L"t0"));  // first chip, left edge
+    // The chips stop 2 pixels inside the cell's right edge.
+    EXPECT_EQ(GetPixel(buffer.dc(), 397, middle), GetSysColor(COLOR_WINDOW));
+}
+
 TEST_F(GridWindowTest, MenusListTheirItemsAndStates) {
     ClickLine(2);
     g_app.pinnedUrls.insert(U(L"a", 2));
