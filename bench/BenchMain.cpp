@@ -1,7 +1,7 @@
 // vantrelix_bench: generates catalogues of each size, then measures load,
 // save, start-up and capture against baselines taken in the same process.
 // Usage: vantrelix_bench [--sizes 1000,10000,100000] [--runs N] [--large-runs N]
-//                        [--no-window] [--diagnose]
+//                        [--no-window] [--diagnose] [--grid-only]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -38,6 +38,8 @@ bool ParseOptions(int argc, char** argv, BenchOptions& options) {
             options.largeRuns = std::atoi(argv[++i]);
         } else if (arg == "--diagnose") {
             options.diagnose = true;
+        } else if (arg == "--grid-only") {
+            options.gridOnly = true;
         } else if (arg == "--no-window") {
             options.withWindow = false;
         } else {
@@ -54,12 +56,20 @@ int main(int argc, char** argv) {
     if (!ParseOptions(argc, argv, options)) {
         fprintf(stderr,
                 "usage: vantrelix_bench [--sizes 1000,10000,100000] [--runs N] [--large-runs N] [--no-window] "
-                "[--diagnose]\n");
+                "[--diagnose] [--grid-only]\n");
         return 2;
     }
     // Closing the main window writes the settings file beside the executable;
     // the benchmark leaves none behind.
     DeleteFileW(SettingsFilePath().c_str());
+
+    if (options.gridOnly) {
+        std::vector<BenchResult> results;
+        BenchGridWindow(options.sizes, options, results);
+        PrintResultTable(results);
+        DeleteFileW(SettingsFilePath().c_str());
+        return 0;
+    }
 
     BenchFiles files;
     files.folder = MakeScratchFolder();
@@ -84,8 +94,10 @@ int main(int argc, char** argv) {
     for (int size : options.sizes) BenchSave(files, size, RunsFor(options, size), options.diagnose, results);
     BenchStartup(files, options, results);
     for (int size : options.sizes) BenchGridRows(size, RunsFor(options, size), results);
-    if (options.withWindow)
+    if (options.withWindow) {
         for (int size : options.sizes) BenchCapture(files, size, RunsFor(options, size), results);
+        BenchGridWindow(options.sizes, options, results);
+    }
 
     PrintResultTable(results);
     RemoveScratchFolder(files.folder);

@@ -16,6 +16,7 @@ struct BenchOptions {
     int largeRuns = 5;  // runs per measurement above 10,000 URLs
     bool diagnose = false;
     bool withWindow = true;  // start-up and capture through the real main window
+    bool gridOnly = false;   // only the grid window measurements
 };
 
 int RunsFor(const BenchOptions& options, int size);

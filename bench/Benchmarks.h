@@ -20,6 +20,9 @@ void BenchSave(const BenchFiles& files, int size, int runs, bool diagnose, std::
 void BenchStartup(const BenchFiles& files, const BenchOptions& options, std::vector<BenchResult>& results);
 // Search keystroke, sorted rebuild and display lines on a generated catalogue.
 void BenchGridRows(int size, int runs, std::vector<BenchResult>& results);
+// Paint, mouse move and arrow key in the real grid window at each size; the
+// smallest size is every row's baseline.
+void BenchGridWindow(const std::vector<int>& sizes, const BenchOptions& options, std::vector<BenchResult>& results);
 void BenchCapture(const BenchFiles& files, int size, int runs, std::vector<BenchResult>& results);
 
 // Main window plumbing shared by start-up and capture.

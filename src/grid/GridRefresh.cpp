@@ -33,7 +33,6 @@ void RefreshGridWithColumns() {
     InvalidateRect(g_gridWindow, nullptr, FALSE);
 }
 
-// The scroll bars and the status bar arrive with the grid control and the
-// status bar; until then there is nothing to update.
-void UpdateScrollBars() {}
+// The status bar arrives with its own window; until then there is nothing
+// to update.
 void UpdateStatusBar() {}

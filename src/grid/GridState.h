@@ -4,6 +4,7 @@
 // while the grid window does not exist.
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -67,6 +68,35 @@ struct GridState {
     int scrollX = 0;
     int hoverLine = -1;
     int hoverHeaderPos = -1;
+    // Visible rows per group id, for the group header labels; rebuilt only
+    // when the rows change (see GroupRowCount in GridPaint.cpp).
+    struct GroupCounts {
+        bool valid = false;
+        unsigned generation = 0;
+        const void* rowsData = nullptr;
+        size_t rowCount = 0;
+        std::map<int, int> rowsOfGroup;
+    } groupCounts;
+    // Hover card delay, mouse presses and drags, the group menu's target.
+    int hoverCardLine = -1;
+    bool trackingLeave = false;
+    bool urlPressed = false;
+    bool urlDragging = false;
+    int dragSourceRow = -1;
+    int dropLine = -1;
+    bool dropAfter = false;
+    POINT pressPoint{0, 0};
+    bool headerPressed = false;
+    bool columnDragging = false;
+    int headerPressX = 0;
+    int dragColumnPos = -1;
+    int pressedColumn = -1;
+    int columnDropSlot = -1;
+    bool resizing = false;
+    int resizeColumn = -1;
+    int resizeStartWidth = 0;
+    int resizeStartX = 0;
+    int contextGroupId = -1;
 };
 
 extern GridState g_grid;

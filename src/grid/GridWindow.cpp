@@ -1,6 +1,11 @@
+// The grid's window class and procedure. The procedure is a table of
+// messages; each case cracks its parameters and hands them to a handler in
+// the file of its concern (paint, scroll, input, drags, menus).
 #include "grid/GridWindow.h"
 
-#include "grid/GridState.h"
+#include <windowsx.h>
+
+#include "grid/GridInternal.h"
 
 bool RegisterGridClass(HINSTANCE instance) {
     WNDCLASSEXW wc{};
@@ -23,14 +28,55 @@ LRESULT CALLBACK GridWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     switch (message) {
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(window, &ps);
-            FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_WINDOW));
-            EndPaint(window, &ps);
+        case WM_PAINT:
+            OnGridPaint(window);
             return 0;
-        }
+        case WM_SIZE:
+            UpdateScrollBars();
+            return 0;
+        case WM_VSCROLL:
+            OnGridVScroll(window, LOWORD(wParam));
+            return 0;
+        case WM_HSCROLL:
+            OnGridHScroll(window, LOWORD(wParam));
+            return 0;
+        case WM_MOUSEWHEEL:
+            OnGridMouseWheel(window, GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam));
+            return 0;
+        case WM_MOUSEMOVE:
+            OnGridMouseMove(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            return 0;
+        case WM_MOUSELEAVE:
+            OnGridMouseLeave(window);
+            return 0;
+        case WM_LBUTTONDOWN:
+            OnGridLButtonDown(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), static_cast<UINT>(wParam));
+            return 0;
+        case WM_LBUTTONUP:
+            OnGridLButtonUp(window);
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            OnGridLButtonDblClk(window);
+            return 0;
+        case WM_RBUTTONUP:
+            OnGridRButtonUp(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            return 0;
+        case WM_CAPTURECHANGED:
+            OnGridCaptureChanged(window);
+            return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT && OnGridSetCursor(window)) return TRUE;
+            return DefWindowProcW(window, message, wParam, lParam);
+        case WM_TIMER:
+            OnGridTimer(window, static_cast<UINT_PTR>(wParam));
+            return 0;
+        case WM_KEYDOWN:
+            if (OnGridKeyDown(window, static_cast<UINT>(wParam))) return 0;
+            return DefWindowProcW(window, message, wParam, lParam);
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS | DLGC_WANTALLKEYS;
         case WM_DESTROY:
+            KillTimer(window, kHoverCardTimer);
             if (g_gridWindow == window) g_gridWindow = nullptr;
             return 0;
         default:

@@ -46,3 +46,18 @@ void SelectOnlyRow(int row) {
     }
     UpdateStatusBar();
 }
+
+void ToggleRowSelection(int row) {
+    if (!RowExists(row)) return;
+    const std::wstring& url = g_grid.visibleRows[row].url;
+    if (g_grid.selectedUrls.insert(url).second) {
+        g_grid.focusRow = row;
+    } else {
+        g_grid.selectedUrls.erase(url);
+        if (g_grid.focusRow == row) {
+            g_grid.focusRow = -1;
+            GetFocusRow();
+        }
+    }
+    UpdateStatusBar();
+}

@@ -9,3 +9,6 @@ std::vector<int> GetSelectedRows();
 std::vector<std::wstring> GetSelectedUrls();
 int GetFocusRow();
 void SelectOnlyRow(int row);
+// Adds the row's URL and focuses it, or removes it and moves the focus to the
+// first selected row when it had the focus.
+void ToggleRowSelection(int row);

@@ -1,0 +1,154 @@
+// The grid's three context menus: columns (header), group (group header
+// line) and URL (row). Each menu is built by a function of its own, so the
+// items can be checked without opening a menu, and shown by another.
+#include <algorithm>
+#include <array>
+
+#include "grid/Columns.h"
+#include "grid/GridInternal.h"
+#include "grid/GridWindow.h"
+#include "grid/Selection.h"
+#include "model/AppState.h"
+
+namespace {
+
+constexpr UINT kColumnCommandBase = 2050;
+constexpr UINT kMoveToGroupBase = 3000;
+
+struct MenuItem {
+    UINT command;  // 0 for a separator
+    const wchar_t* text;
+};
+
+// The URL menu between the pin item and the reminder items.
+constexpr std::array<MenuItem, 10> kUrlActions{{
+    {2005, L"Open in Browser"},
+    {2029, L"Create Desktop Shortcut"},
+    {2037, L"Generate QR Code..."},
+    {2004, L"Copy to Clipboard"},
+    {2003, L"Delete"},
+    {2028, L"Edit Title..."},
+    {2022, L"Edit URL..."},
+    {2025, L"Edit Tags..."},
+    {2030, L"Validate URL..."},
+    {2033, L"Validate Group URLs..."},
+}};
+
+constexpr UINT kCommandPin = 2041;
+constexpr UINT kCommandSetReminder = 615;
+constexpr UINT kCommandClearReminder = 616;
+
+// Owns a menu handle for the time it is shown.
+class MenuHandle {
+   public:
+    explicit MenuHandle(HMENU menu) : menu_(menu) {}
+    ~MenuHandle() {
+        if (menu_) DestroyMenu(menu_);
+    }
+    MenuHandle(const MenuHandle&) = delete;
+    MenuHandle& operator=(const MenuHandle&) = delete;
+    HMENU get() const { return menu_; }
+
+   private:
+    HMENU menu_;
+};
+
+int GroupIndex(int groupId) {
+    for (size_t i = 0; i < g_app.groups.size(); ++i)
+        if (g_app.groups[i].id == groupId) return static_cast<int>(i);
+    return -1;
+}
+
+// Popup menus need their owner in front, or they stay open after a click
+// elsewhere.
+UINT TrackMenu(HMENU menu, HWND owner, POINT screen, UINT flags) {
+    SetForegroundWindow(owner);
+    return static_cast<UINT>(
+        TrackPopupMenu(menu, flags | TPM_RIGHTBUTTON, screen.x, screen.y, 0, owner, nullptr));
+}
+
+HWND MenuOwner(HWND grid) {
+    HWND parent = GetParent(grid);
+    return parent ? parent : grid;
+}
+
+}  // namespace
+
+bool IsPinned(const std::wstring& url) { return g_app.pinnedUrls.count(url) != 0; }
+
+bool AllPinned(const std::vector<std::wstring>& urls) {
+    return !urls.empty() && std::all_of(urls.begin(), urls.end(), IsPinned);
+}
+
+HMENU BuildColumnMenu() {
+    HMENU menu = CreatePopupMenu();
+    for (const ColumnInfo& column : kColumnTable) {
+        const UINT checked = g_settings.columnVisible[column.id] ? MF_CHECKED : MF_UNCHECKED;
+        AppendMenuW(menu, MF_STRING | checked, kColumnCommandBase + column.id, column.title);
+    }
+    return menu;
+}
+
+HMENU BuildGroupMenu(int groupId) {
+    const int index = GroupIndex(groupId);
+    const int last = static_cast<int>(g_app.groups.size()) - 1;
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 2020, L"Rename Group...");
+    AppendMenuW(menu, MF_STRING, 2021, L"Delete Group");
+    AppendMenuW(menu, MF_STRING, 2033, L"Validate Group URLs...");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING | (index == 0 ? MF_GRAYED : 0), 2023, L"Move Group Up");
+    AppendMenuW(menu, MF_STRING | (index == last ? MF_GRAYED : 0), 2024, L"Move Group Down");
+    return menu;
+}
+
+// Acts on the selection, or on the clicked row when nothing is selected.
+HMENU BuildUrlContextMenu(int row) {
+    if (row < 0 || row >= static_cast<int>(g_grid.visibleRows.size())) return nullptr;
+    const VisibleRow& target = g_grid.visibleRows[row];
+    std::vector<std::wstring> urls = GetSelectedUrls();
+    if (urls.empty()) urls.push_back(target.url);
+
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, kCommandPin, AllPinned(urls) ? L"Unpin URL" : L"\U0001F4CC Pin URL");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    for (const MenuItem& item : kUrlActions) AppendMenuW(menu, MF_STRING, item.command, item.text);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kCommandSetReminder, L"\U0001F514 Set Reminder...");
+    const bool anyReminder = std::any_of(urls.begin(), urls.end(),
+                                         [](const std::wstring& url) { return g_app.reminderDates.count(url) != 0; });
+    if (anyReminder) AppendMenuW(menu, MF_STRING, kCommandClearReminder, L"Clear Reminder");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+
+    HMENU groups = CreatePopupMenu();
+    for (const UrlGroup& group : g_app.groups)
+        if (group.id != target.groupId)
+            AppendMenuW(groups, MF_STRING, kMoveToGroupBase + group.id, group.name.c_str());
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(groups), L"Move URL to Group");
+    return menu;
+}
+
+void ShowColumnMenu(HWND grid, POINT screen) {
+    MenuHandle menu(BuildColumnMenu());
+    const UINT command = TrackMenu(menu.get(), MenuOwner(grid), screen, TPM_RETURNCMD);
+    if (command >= kColumnCommandBase && command < kColumnCommandBase + kColumnCount)
+        ToggleColumnVisible(static_cast<int>(command - kColumnCommandBase));
+}
+
+// The command goes out synchronously so the main window's group handlers
+// still find the group in contextGroupId.
+void ShowGroupMenu(HWND grid, int groupId, POINT screen) {
+    MenuHandle menu(BuildGroupMenu(groupId));
+    HWND owner = MenuOwner(grid);
+    g_grid.contextGroupId = groupId;
+    const UINT command = TrackMenu(menu.get(), owner, screen, TPM_RETURNCMD);
+    if (command != 0) SendMessageW(owner, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    g_grid.contextGroupId = -1;
+}
+
+void ShowUrlContextMenu(HWND owner, int row, POINT screen) {
+    if (row < 0) return;
+    MenuHandle menu(BuildUrlContextMenu(row));
+    if (!menu.get()) return;
+    TrackMenu(menu.get(), owner, screen, 0);
+}
