@@ -32,7 +32,6 @@ void RefreshGridWithColumns() {
     InvalidateRect(g_gridWindow, nullptr, FALSE);
 }
 
-// The scroll bars and the status bar arrive with the grid control and the
-// status bar; until then there is nothing to update.
+// The scroll bars arrive with the grid control; until then there is nothing
+// to update.
 void UpdateScrollBars() {}
-void UpdateStatusBar() {}
