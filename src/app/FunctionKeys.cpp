@@ -20,8 +20,8 @@ void CreateFunctionKeyButtons(HWND parent, HINSTANCE instance) {
         const FunctionKeyButton& button = kFunctionKeyButtons[k];
         g_functionKeyButtons[k] = CreateWindowExW(
             0, L"BUTTON", button.caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-            static_cast<int>(k) * kFunctionKeyButtonWidth, 0, kFunctionKeyButtonWidth, kFunctionKeyRowHeight, parent,
-            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(button.command)), instance, nullptr);
+            static_cast<int>(k) * kFunctionKeyButtonWidth, 0, kFunctionKeyButtonWidth, kFunctionKeyRowHeight,
+            parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(button.command)), instance, nullptr);
     }
 }
 

@@ -55,11 +55,11 @@ void PlaceSearchBox(int left, int clientWidth) {
     const bool clearShown = Exists(g_searchClearButton) && IsWindowVisible(g_searchClearButton);
     const int reserve = clearShown ? kClearButtonReserve : 0;
     if (Exists(g_searchEdit))
-        MoveWindow(g_searchEdit, left, kFilterRowTop, std::max(0, clientWidth - reserve - left), kFilterRowHeight,
-                   TRUE);
+        MoveWindow(g_searchEdit, left, kFilterRowTop, std::max(0, clientWidth - reserve - left),
+                   kFilterRowHeight, TRUE);
     if (Exists(g_searchClearButton))
-        MoveWindow(g_searchClearButton, clientWidth - reserve + 2, kFilterRowTop, kClearButtonSize, kClearButtonSize,
-                   TRUE);
+        MoveWindow(g_searchClearButton, clientWidth - reserve + 2, kFilterRowTop, kClearButtonSize,
+                   kClearButtonSize, TRUE);
 }
 
 void PlaceFilterRow(int clientWidth) {
@@ -67,10 +67,11 @@ void PlaceFilterRow(int clientWidth) {
     if (slots.label >= 0)
         MoveWindow(g_filterLabel, slots.label, kFilterRowTop, kFilterLabelWidth, kFilterRowHeight, TRUE);
     if (slots.tagFilter >= 0)
-        MoveWindow(g_tagFilterCombo, slots.tagFilter, kFilterRowTop, kFilterBoxWidth, kFilterBoxDropHeight, TRUE);
-    if (slots.reminderFilter >= 0)
-        MoveWindow(g_reminderFilterCombo, slots.reminderFilter, kFilterRowTop, kFilterBoxWidth, kFilterBoxDropHeight,
+        MoveWindow(g_tagFilterCombo, slots.tagFilter, kFilterRowTop, kFilterBoxWidth, kFilterBoxDropHeight,
                    TRUE);
+    if (slots.reminderFilter >= 0)
+        MoveWindow(g_reminderFilterCombo, slots.reminderFilter, kFilterRowTop, kFilterBoxWidth,
+                   kFilterBoxDropHeight, TRUE);
     PlaceSearchBox(slots.searchBox, clientWidth);
 }
 
@@ -88,7 +89,8 @@ void PlaceFunctionKeys(int clientWidth, int top) {
     const int width = clientWidth / static_cast<int>(kFunctionKeyCount);
     for (size_t k = 0; k < kFunctionKeyCount; ++k)
         if (Exists(g_functionKeyButtons[k]))
-            MoveWindow(g_functionKeyButtons[k], static_cast<int>(k) * width, top, width, kFunctionKeyRowHeight, TRUE);
+            MoveWindow(g_functionKeyButtons[k], static_cast<int>(k) * width, top, width,
+                       kFunctionKeyRowHeight, TRUE);
 }
 
 }  // namespace
@@ -121,7 +123,7 @@ void LayoutMainWindow(HWND window) {
 }
 
 void LayoutSearchBar() {
-    HWND parent = Exists(g_searchEdit)           ? GetParent(g_searchEdit)
+    HWND parent = Exists(g_searchEdit)          ? GetParent(g_searchEdit)
                   : Exists(g_searchClearButton) ? GetParent(g_searchClearButton)
                                                 : nullptr;
     if (!parent) return;

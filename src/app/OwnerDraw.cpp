@@ -75,7 +75,8 @@ void DrawClearButton(const DRAWITEMSTRUCT& item) {
         SelectGuard brush(item.hDC, fill.get());
         SelectGuard pen(item.hDC, GetStockObject(NULL_PEN));
         const RECT& r = item.rcItem;
-        RoundRect(item.hDC, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1, kClearButtonCorner, kClearButtonCorner);
+        RoundRect(item.hDC, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1, kClearButtonCorner,
+                  kClearButtonCorner);
     }
     GdiObject<HFONT> glyphFont(CreateClearGlyphFont(item));
     SelectGuard font(item.hDC, glyphFont.get());

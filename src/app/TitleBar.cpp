@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr size_t kPrefixRoom = 128;   // "Vantrelix v1.3.5 - " and its terminator
+constexpr size_t kPrefixRoom = 128;     // "Vantrelix v1.3.5 - " and its terminator
 constexpr size_t kPathRoom = MAX_PATH;  // at most 259 characters, as PathCompactPathW wants
 constexpr size_t kCaptionMax = 387;
 constexpr int kMinPathRoom = 40;

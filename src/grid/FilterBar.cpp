@@ -66,19 +66,20 @@ void RefreshAfterFilterChange(bool resizeColumns) {
 
 void CreateFilterBar(HWND parent, HINSTANCE instance) {
     g_searchEdit = MakeChild(parent, instance, L"EDIT", L"",
-                             WS_VISIBLE | WS_CLIPSIBLINGS | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 10, 10, 580, 24,
-                             IDC_SEARCH_EDIT);
+                             WS_VISIBLE | WS_CLIPSIBLINGS | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 10, 10,
+                             580, 24, IDC_SEARCH_EDIT);
     if (g_searchEdit) {
         // wParam 1: the cue stays while the box has the focus but no text.
         SendMessageW(g_searchEdit, EM_SETCUEBANNER, 1, reinterpret_cast<LPARAM>(kCueBanner));
         SendMessageW(g_searchEdit, EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(4, 0));
     }
-    g_searchClearButton = MakeChild(parent, instance, L"BUTTON", L"X", WS_CLIPSIBLINGS | BS_OWNERDRAW, 0, 0, 20,
-                                    24, IDC_SEARCH_CLEAR);
+    g_searchClearButton = MakeChild(parent, instance, L"BUTTON", L"X", WS_CLIPSIBLINGS | BS_OWNERDRAW, 0, 0,
+                                    20, 24, IDC_SEARCH_CLEAR);
     g_filterLabel =
         MakeChild(parent, instance, L"STATIC", L"Filter by:", WS_VISIBLE | SS_CENTERIMAGE, 0, 0, 50, 24, 0);
     const DWORD comboStyle = WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
-    g_tagFilterCombo = MakeChild(parent, instance, L"COMBOBOX", L"", comboStyle, 0, 0, 120, 200, IDC_TAG_FILTER);
+    g_tagFilterCombo =
+        MakeChild(parent, instance, L"COMBOBOX", L"", comboStyle, 0, 0, 120, 200, IDC_TAG_FILTER);
     g_reminderFilterCombo =
         MakeChild(parent, instance, L"COMBOBOX", L"", comboStyle, 0, 0, 120, 200, IDC_REMINDER_FILTER);
 }

@@ -56,8 +56,9 @@ void AppendCounter(std::wstring& text, const wchar_t* label, long long value) {
 }  // namespace
 
 HWND CreateStatusBar(HWND parent, HINSTANCE instance) {
-    g_statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NODIVIDER, 0,
-                                  0, 0, 0, parent, nullptr, instance, nullptr);
+    g_statusBar =
+        CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NODIVIDER, 0,
+                        0, 0, 0, parent, nullptr, instance, nullptr);
     if (!g_statusBar) return nullptr;
     SendMessageW(g_statusBar, SB_SETMINHEIGHT, kStatusBarMinHeight, 0);
     SendMessageW(g_statusBar, WM_SIZE, 0, 0);

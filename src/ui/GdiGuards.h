@@ -8,7 +8,7 @@
 // before any SelectGuard that selects it, so the selection is undone first.
 template <typename Handle>
 class GdiObject {
-public:
+   public:
     explicit GdiObject(Handle handle) : handle_(handle) {}
     ~GdiObject() {
         if (handle_) DeleteObject(handle_);
@@ -19,14 +19,14 @@ public:
     Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
 
-private:
+   private:
     Handle handle_;
 };
 
 // Selects an object into a device context and puts the previous one back.
 // A null object selects nothing.
 class SelectGuard {
-public:
+   public:
     SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
     ~SelectGuard() {
         if (previous_) SelectObject(dc_, previous_);
@@ -34,7 +34,7 @@ public:
     SelectGuard(const SelectGuard&) = delete;
     SelectGuard& operator=(const SelectGuard&) = delete;
 
-private:
+   private:
     HDC dc_;
     HGDIOBJ previous_;
 };
@@ -42,7 +42,7 @@ private:
 // Text colour, background mode and the other settings of a device context
 // that is not ours (an owner-draw DC belongs to the control) are restored.
 class DcStateGuard {
-public:
+   public:
     explicit DcStateGuard(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
     ~DcStateGuard() {
         if (saved_) RestoreDC(dc_, saved_);
@@ -50,7 +50,7 @@ public:
     DcStateGuard(const DcStateGuard&) = delete;
     DcStateGuard& operator=(const DcStateGuard&) = delete;
 
-private:
+   private:
     HDC dc_;
     int saved_;
 };
@@ -58,7 +58,7 @@ private:
 // A window's (or, for a null window, the screen's) device context, released
 // at the end of the scope.
 class WindowDC {
-public:
+   public:
     explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
     ~WindowDC() {
         if (dc_) ReleaseDC(window_, dc_);
@@ -69,7 +69,7 @@ public:
     HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+   private:
     HWND window_;
     HDC dc_;
 };

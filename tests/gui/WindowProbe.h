@@ -14,7 +14,7 @@ void SetClientSize(HWND window, int width, int height);
 // A 32-bit bitmap selected into a memory DC: owner drawing and control
 // colours are handed this DC, and the test reads the pixels.
 class Canvas {
-public:
+   public:
     Canvas(int width, int height, COLORREF fill);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -27,7 +27,7 @@ public:
     int Count(const RECT& area, const std::function<bool(COLORREF)>& match) const;
     int CountColor(const RECT& area, COLORREF color) const;
 
-private:
+   private:
     int width_, height_;
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;

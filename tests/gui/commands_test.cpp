@@ -32,11 +32,11 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 // Modifier keys as the thread's keyboard state reports them, for as long as
 // the object lives.
 class KeysHeld {
-public:
+   public:
     explicit KeysHeld(std::vector<BYTE> keys) : keys_(std::move(keys)) { Set(0x80); }
     ~KeysHeld() { Set(0); }
 
-private:
+   private:
     void Set(BYTE state) {
         BYTE board[256];
         GetKeyboardState(board);
@@ -56,7 +56,7 @@ MSG KeyMessage(HWND target, UINT message, UINT key) {
 }
 
 class CommandTest : public MainWindowTest {
-protected:
+   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         undoSlot = redoSlot = UndoSnapshot{};

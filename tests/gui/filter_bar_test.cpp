@@ -20,7 +20,7 @@ const std::wstring kGamma = L"https://gamma.example/";
 const std::wstring kLongTag = L"L" + std::wstring(299, L'x');
 
 class FilterBarTest : public MainWindowTest {
-protected:
+   protected:
     // The database as an earlier run left it: three URLs, three tags (one of
     // 300 characters) and reminders in the far past and future.
     void SeedCatalogue() {
@@ -31,8 +31,9 @@ protected:
         g_app.urlTags = {{kAlpha, {L"Work"}}, {kBeta, {L"Home"}}, {kGamma, {kLongTag}}};
         g_app.reminderDates = {
             {kAlpha, L"2999-01-01 09:00"}, {kBeta, L"2000-01-01 09:00"}, {kGamma, L"2999-06-01 09:00"}};
-        g_app.reminderActions = {
-            {kAlpha, ReminderAction::Notify}, {kBeta, ReminderAction::Notify}, {kGamma, ReminderAction::Notify}};
+        g_app.reminderActions = {{kAlpha, ReminderAction::Notify},
+                                 {kBeta, ReminderAction::Notify},
+                                 {kGamma, ReminderAction::Notify}};
         SaveCatalogue();
         g_app = AppState{};
     }
@@ -77,15 +78,17 @@ std::vector<std::wstring> Sorted(std::vector<std::wstring> urls) {
 
 TEST_F(FilterBarTest, StatusTextOfAnEmptyCatalogue) {
     StartWindow();
-    EXPECT_EQ(StatusSlotText(0),
-              L"Total: 0  |  Visible: 0  |  Selected: 0  |  Valid: 0  |  Invalid: 0  |  Groups: 1  |  Tags: 0  |  "
-              L"Opened: 0  |  Pinned: 0  |  Reminders: 0  |  Tag: All");
+    EXPECT_EQ(
+        StatusSlotText(0),
+        L"Total: 0  |  Visible: 0  |  Selected: 0  |  Valid: 0  |  Invalid: 0  |  Groups: 1  |  Tags: 0  |  "
+        L"Opened: 0  |  Pinned: 0  |  Reminders: 0  |  Tag: All");
 }
 
 TEST_F(FilterBarTest, StatusTextCountsWhatIsShownAndSummarisesEveryFilter) {
     SeedCatalogue();
     StartWindow();
-    g_app.validationStatus = {{kAlpha, L"\u2714 200"}, {kBeta, L"\u2718 404"}, {L"https://gone.example/", L"\u2714"}};
+    g_app.validationStatus = {
+        {kAlpha, L"\u2714 200"}, {kBeta, L"\u2718 404"}, {L"https://gone.example/", L"\u2714"}};
     g_app.openCounts = {{kAlpha, 2}, {kGamma, 3}};
     g_app.pinnedUrls = {kAlpha};
     Choose(g_tagFilterCombo, L"Work");
@@ -94,9 +97,10 @@ TEST_F(FilterBarTest, StatusTextCountsWhatIsShownAndSummarisesEveryFilter) {
     // Gamma stays selected but is filtered out: it is not counted.
     g_grid.selectedUrls = {kAlpha, kGamma};
     UpdateStatusBar();
-    EXPECT_EQ(StatusSlotText(0),
-              L"Total: 3  |  Visible: 1  |  Selected: 1  |  Valid: 1  |  Invalid: 1  |  Groups: 1  |  Tags: 3  |  "
-              L"Opened: 5  |  Pinned: 1  |  Reminders: 3  |  Tag: Work | Reminder: Has Reminder | Search: alpha");
+    EXPECT_EQ(
+        StatusSlotText(0),
+        L"Total: 3  |  Visible: 1  |  Selected: 1  |  Valid: 1  |  Invalid: 1  |  Groups: 1  |  Tags: 3  |  "
+        L"Opened: 5  |  Pinned: 1  |  Reminders: 3  |  Tag: Work | Reminder: Has Reminder | Search: alpha");
     // Slots past the eighth hold nothing.
     EXPECT_EQ(StatusSlotText(8), L"");
 }
@@ -138,7 +142,12 @@ TEST_F(FilterBarTest, ListsAreFilledAndStoredFiltersRestoredExactly) {
         {"exact", L"Work", L"Has Reminder", L"Work", L"Has Reminder", {kAlpha}},
         {"other case", L"work", L"has reminder", L"All Tags", L"All Reminders", {kAlpha, kBeta, kGamma}},
         {"tag longer than 255", kLongTag, L"Upcoming", kLongTag, L"Upcoming", {kGamma}},
-        {"first 255 of it", kLongTag.substr(0, 255), L"Due / Overdue", L"All Tags", L"Due / Overdue", {kBeta}},
+        {"first 255 of it",
+         kLongTag.substr(0, 255),
+         L"Due / Overdue",
+         L"All Tags",
+         L"Due / Overdue",
+         {kBeta}},
         {"no such entries", L"Gone", L"Soon", L"All Tags", L"All Reminders", {kAlpha, kBeta, kGamma}},
     };
     for (const Case& c : cases) {
@@ -151,8 +160,8 @@ TEST_F(FilterBarTest, ListsAreFilledAndStoredFiltersRestoredExactly) {
         tagEntries.insert(tagEntries.end(), g_app.tagNames.begin(), g_app.tagNames.end());
         EXPECT_EQ(Entries(g_tagFilterCombo), tagEntries);
         EXPECT_EQ(Entries(g_reminderFilterCombo),
-                  (std::vector<std::wstring>{L"All Reminders", L"Has Reminder", L"Due / Overdue", L"Due Today",
-                                             L"Upcoming"}));
+                  (std::vector<std::wstring>{L"All Reminders", L"Has Reminder", L"Due / Overdue",
+                                             L"Due Today", L"Upcoming"}));
         EXPECT_EQ(SelectedEntry(g_tagFilterCombo), c.tagEntry);
         EXPECT_EQ(SelectedEntry(g_reminderFilterCombo), c.reminderEntry);
         EXPECT_EQ(g_settings.tagFilter, c.tagEntry == L"All Tags" ? L"" : c.tagEntry);

@@ -146,7 +146,8 @@ TEST_F(MainWindowTest, CaptionShortensALongDatabasePathToFit) {
             EXPECT_EQ(shown.substr(shown.size() - 13), L"\\catalogue.db");
             RECT r;
             GetWindowRect(g_mainWindow, &r);
-            EXPECT_LE(TextWidthInCaptionFont(shown), (r.right - r.left) - TextWidthInCaptionFont(kCaptionPrefix));
+            EXPECT_LE(TextWidthInCaptionFont(shown),
+                      (r.right - r.left) - TextWidthInCaptionFont(kCaptionPrefix));
         }
         CloseWindow();
     }

@@ -12,7 +12,7 @@ namespace {
 constexpr COLORREF kBlank = RGB(0xFF, 0x00, 0xFF);  // a colour none of the drawings uses
 
 class OwnerDrawTest : public MainWindowTest {
-protected:
+   protected:
     // Sends the main window the WM_DRAWITEM the control would send, with the
     // canvas as the device context.
     static LRESULT Draw(HWND control, UINT type, const Canvas& canvas, UINT state, ULONG_PTR itemData = 0) {
