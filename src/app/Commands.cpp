@@ -145,7 +145,7 @@ DecodedCommand DecodeCommand(UINT id, UINT notifyCode) {
     return {};
 }
 
-bool RunCommand(HWND window, UINT id, UINT notifyCode, HWND /*control*/) {
+bool RunCommand(HWND window, UINT id, UINT notifyCode) {
     const DecodedCommand command = DecodeCommand(id, notifyCode);
     switch (command.kind) {
         case CommandKind::Unknown: return false;

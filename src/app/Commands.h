@@ -23,4 +23,4 @@ DecodedCommand DecodeCommand(UINT id, UINT notifyCode);
 
 // Carries out a command. Returns false for a command the main window does not
 // take, which then goes to DefWindowProcW.
-bool RunCommand(HWND window, UINT id, UINT notifyCode, HWND control);
+bool RunCommand(HWND window, UINT id, UINT notifyCode);

@@ -158,7 +158,7 @@ void OnPaint(HWND window) {
 }
 
 LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (RunCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return 0;
+    if (RunCommand(window, LOWORD(wParam), HIWORD(wParam))) return 0;
     return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
 }
 
