@@ -6,13 +6,23 @@
 
 #include <cwchar>
 
+#include "app/Accelerators.h"
+#include "app/Commands.h"
+#include "app/ControlColors.h"
 #include "app/DebugLog.h"
+#include "app/FunctionKeys.h"
+#include "app/Layout.h"
+#include "app/OwnerDraw.h"
 #include "app/Tray.h"
 #include "capture/ClipboardCapture.h"
+#include "grid/FilterBar.h"
+#include "grid/GridWindow.h"
+#include "grid/StatusBar.h"
 #include "model/AppState.h"
 #include "resource.h"
 #include "settings/Settings.h"
 #include "storage/Database.h"
+#include "ui/ThemeBrushes.h"
 
 HWND g_mainWindow = nullptr;
 HIMAGELIST FaviconImageList = nullptr;
@@ -22,7 +32,6 @@ namespace {
 HINSTANCE g_instance = nullptr;
 wchar_t g_windowName[100] = L"Vantrelix v1.3.5";
 wchar_t g_className[100] = L"VANTRELIX";
-constexpr wchar_t kVersion[] = L"1.3.5";
 
 using ClipboardListenerFn = BOOL(WINAPI*)(HWND);
 
@@ -81,6 +90,29 @@ void SetWindowIcons(HWND window) {
         SendMessageW(window, WM_SETICON, ICON_SMALL, (LPARAM)small);
 }
 
+// The children above and below the grid; coordinates are provisional until
+// LayoutMainWindow. A child that fails is left out: every later use checks.
+void CreateChildWindows(HWND window) {
+    CreateFilterBar(window, g_instance);
+    if (RegisterGridClass(g_instance)) CreateGridWindow(window, g_instance);
+    CreateStatusBar(window, g_instance);
+}
+
+// The stored filters are chosen again once the lists are filled; a stored
+// value that is no longer an entry is dropped by the fill.
+void FillAndRestoreFilters() {
+    FillTagFilterCombo();
+    RestoreFilterSelection(g_tagFilterCombo, g_settings.tagFilter);
+    FillReminderFilterCombo();
+    RestoreFilterSelection(g_reminderFilterCombo, g_settings.reminderFilter);
+}
+
+void ForgetChildWindows() {
+    ForgetFilterBar();
+    ForgetFunctionKeyButtons();
+    g_statusBar = nullptr;
+}
+
 // ---- message handlers -------------------------------------------------------
 
 void OnDestroy(HWND window) {
@@ -90,10 +122,12 @@ void OnDestroy(HWND window) {
     SaveCatalogue();
     SaveSettings();
     RemoveTrayIcon();
+    DeleteThemeBrushes();
     if (FaviconImageList) {
         ImageList_Destroy(FaviconImageList);
         FaviconImageList = nullptr;
     }
+    ForgetChildWindows();
     g_mainWindow = nullptr;
     PostQuitMessage(0);
 }
@@ -107,7 +141,7 @@ void OnSize(HWND window, UINT kind) {
         case SIZE_RESTORED:
         case SIZE_MAXIMIZED:
             RecordWindowRect(window);
-            UpdateTitleBar(window);
+            LayoutMainWindow(window);
             break;
         case SIZE_MINIMIZED:
             OnMinimizedToTray(window);
@@ -123,20 +157,9 @@ void OnPaint(HWND window) {
     EndPaint(window, &ps);
 }
 
-void OnCommand(HWND window, UINT id) {
-    switch (id) {
-        case kCommandExit:
-            DestroyWindow(window);
-            break;
-        case kCommandRestore:
-            ShowFromTray(window);
-            break;
-        case kCommandHideToTray:
-            HideToTray(window);
-            break;
-        default:
-            break;  // the other commands arrive with the menus
-    }
+LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (RunCommand(window, LOWORD(wParam), HIWORD(wParam))) return 0;
+    return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
 }
 
 void OnHotkey(HWND window, int id) {
@@ -161,7 +184,7 @@ void LoadWindowNames(HINSTANCE instance) {
     wchar_t name[100];
     LoadStringResource(instance, IDS_APP_TITLE, name);
     LoadStringResource(instance, IDC_VANTRELIX, g_className);
-    swprintf(g_windowName, 100, L"%ls v%ls", name, kVersion);
+    swprintf(g_windowName, 100, L"%ls v%ls", name, kProductVersion);
 }
 
 const wchar_t* WindowName() { return g_windowName; }
@@ -173,14 +196,6 @@ void RecordWindowRect(HWND window) {
     if (!GetWindowRect(window, &r)) return;
     g_settings.windowRect = r;
     g_settings.windowRectKnown = true;
-}
-
-void UpdateTitleBar(HWND window) {
-    if (!window) return;
-    wchar_t prefix[128];
-    swprintf(prefix, 128, L"%ls v%ls - ", L"Vantrelix", kVersion);
-    std::wstring caption = prefix + DatabasePath().substr(0, 259);
-    SetWindowTextW(window, caption.c_str());
 }
 
 ATOM MyRegisterClass(HINSTANCE instance) {
@@ -222,17 +237,21 @@ bool InitInstance(HINSTANCE instance) {
     SetWindowIcons(window);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
+    CreateChildWindows(window);
     CreateFaviconImageList();
 
     DefaultGroupId();
     LoadCatalogue();
     UpdateTitleBar(window);
+    FillAndRestoreFilters();
+    CreateFunctionKeyButtons(window, instance);
 
     AddTrayIcon(window);
     StartClipboardListening(window);
     if (g_settings.hotkeyKey != 0)
         RegisterHotKey(window, HOTKEY_SHOW_HIDE, g_settings.hotkeyModifiers | MOD_NOREPEAT, g_settings.hotkeyKey);
     SetTimer(window, TIMER_REMINDER_CHECK, kReminderCheckPeriodMs, nullptr);
+    LayoutMainWindow(window);
 
     ShowWindow(window, g_settings.startVisible ? SW_SHOW : SW_HIDE);
     UpdateWindow(window);
@@ -245,14 +264,18 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case WM_MOVE: OnMove(window); return 0;
         case WM_SIZE: OnSize(window, (UINT)wParam); return 0;
         case WM_PAINT: OnPaint(window); return 0;
-        case WM_COMMAND: OnCommand(window, LOWORD(wParam)); return 0;
+        case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_COMMAND: return OnCommand(window, wParam, lParam);
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: return OnControlColor(window, message, wParam, lParam);
         case WM_HOTKEY: OnHotkey(window, (int)wParam); return 0;
         case WM_CLIPBOARDUPDATE: CaptureClipboard(window); return 0;
         case WM_TRAY_NOTIFY: OnTrayNotify(window, (UINT)lParam); return 0;
         case WM_QR_TEXT: OnQrText(lParam); return 0;
-        // Handled as their features arrive: owner drawing and control colours
-        // (no owner-drawn or coloured children yet), the reminder timer, menu
-        // states, finished fetches and QR previews (no workers post them yet).
+        // Handled as their features arrive: the reminder timer, menu states,
+        // finished fetches and QR previews (no workers post them yet).
         case WM_TIMER:
         case WM_INITMENUPOPUP:
         case WM_FETCH_DONE:
@@ -281,13 +304,18 @@ int RunVantrelix(HINSTANCE instance) {
         return 0;
     }
 
+    HACCEL accelerators = CreateMainAccelerators();
+    if (!accelerators) DebugText(L"Warning: CreateAcceleratorTable returned NULL. Continuing without accelerators.\n");
+
+    // A GetMessageW error (-1) ends the loop like WM_QUIT.
     MSG msg{};
-    BOOL got;
-    while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (TranslateMainAccelerator(accelerators, msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
     if (GetLastError() != 0) LogLastError(L"Message loop ended with an error");
+    if (accelerators) DestroyAcceleratorTable(accelerators);
     Gdiplus::GdiplusShutdown(gdiplusToken);
     return (int)msg.wParam;
 }

@@ -14,9 +14,9 @@ inline constexpr UINT WM_QR_PREVIEW_READY = WM_USER + 4;
 inline constexpr UINT_PTR TIMER_REMINDER_CHECK = 2043;
 inline constexpr UINT kReminderCheckPeriodMs = 60000;
 inline constexpr int HOTKEY_SHOW_HIDE = 1;
-inline constexpr UINT kCommandExit = 105;
-inline constexpr UINT kCommandRestore = 40001;
-inline constexpr UINT kCommandHideToTray = 40003;
+
+inline constexpr wchar_t kProductName[] = L"Vantrelix";
+inline constexpr wchar_t kProductVersion[] = L"1.3.5";
 
 extern HWND g_mainWindow;
 extern HIMAGELIST FaviconImageList;
@@ -36,4 +36,3 @@ ATOM MyRegisterClass(HINSTANCE instance);
 bool InitInstance(HINSTANCE instance);
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void RecordWindowRect(HWND window);
-void UpdateTitleBar(HWND window);

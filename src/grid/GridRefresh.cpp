@@ -33,6 +33,3 @@ void RefreshGridWithColumns() {
     InvalidateRect(g_gridWindow, nullptr, FALSE);
 }
 
-// The status bar arrives with its own window; until then there is nothing
-// to update.
-void UpdateStatusBar() {}

@@ -1,0 +1,62 @@
+#pragma once
+// Command identifiers: what menus, buttons, accelerators, the tray and the
+// grid's context menus send to the main window as WM_COMMAND.
+#include <windows.h>
+
+inline constexpr UINT IDM_ABOUT = 104;
+inline constexpr UINT IDM_EXIT = 105;
+inline constexpr UINT IDM_OPTIONS = 106;
+inline constexpr UINT IDM_EXPORT_JSON = 604;
+inline constexpr UINT IDM_IMPORT_JSON = 605;
+inline constexpr UINT IDM_EXPORT_CSV = 606;
+inline constexpr UINT IDM_OPEN_DATABASE = 607;
+inline constexpr UINT IDM_SAVE_DATABASE_AS = 608;
+inline constexpr UINT IDM_IMPORT_CHROMIUM = 609;
+inline constexpr UINT IDM_IMPORT_FIREFOX = 610;
+inline constexpr UINT IDM_EXPORT_SELECTED_HTML = 611;
+inline constexpr UINT IDM_EXPORT_GROUP_HTML = 612;
+inline constexpr UINT IDM_UNDO = 613;
+inline constexpr UINT IDM_REDO = 614;
+inline constexpr UINT IDM_SET_REMINDER = 615;
+inline constexpr UINT IDM_CLEAR_REMINDER = 616;
+inline constexpr UINT IDM_DELETE_ALL = 2002;
+inline constexpr UINT IDM_DELETE_SELECTED = 2003;
+inline constexpr UINT IDM_COPY = 2004;
+inline constexpr UINT IDM_OPEN_IN_BROWSER = 2005;
+inline constexpr UINT IDM_ADD_GROUP = 2006;
+inline constexpr UINT IDM_RENAME_GROUP = 2020;
+inline constexpr UINT IDM_DELETE_GROUP = 2021;
+inline constexpr UINT IDM_EDIT_URL = 2022;
+inline constexpr UINT IDM_MOVE_GROUP_UP = 2023;
+inline constexpr UINT IDM_MOVE_GROUP_DOWN = 2024;
+inline constexpr UINT IDM_EDIT_TAGS = 2025;
+inline constexpr UINT IDM_FILTER_BY_TAGS = 2026;
+inline constexpr UINT IDM_ADD_TAG = 2027;
+inline constexpr UINT IDM_EDIT_TITLE = 2028;
+inline constexpr UINT IDM_DESKTOP_SHORTCUT = 2029;
+inline constexpr UINT IDM_VALIDATE_URL = 2030;
+inline constexpr UINT IDM_VALIDATE_ALL = 2031;
+inline constexpr UINT IDM_DELETE_INVALID = 2032;
+inline constexpr UINT IDM_VALIDATE_GROUP = 2033;
+inline constexpr UINT IDM_AUTO_TAG_RULES = 2034;
+inline constexpr UINT IDM_AUTO_GROUP_RULES = 2035;
+inline constexpr UINT IDM_GENERATE_QR = 2037;
+inline constexpr UINT IDM_IMPORT_QR_IMAGE = 2038;
+inline constexpr UINT IDM_TOGGLE_PIN = 2041;
+inline constexpr UINT IDM_UNPIN_ALL = 2042;
+inline constexpr UINT IDM_COLUMN_FIRST = 2050;  // + ColumnId, 0 to 9
+inline constexpr UINT IDM_SHOW_ALL_COLUMNS = 2060;
+inline constexpr UINT IDM_RESET_COLUMN_WIDTHS = 2061;
+inline constexpr UINT IDM_RESET_COLUMN_ORDER = 2062;
+inline constexpr UINT IDM_MOVE_TO_GROUP_BASE = 3000;  // + group id
+inline constexpr UINT IDM_RENAME_GROUP_BASE = 3100;   // + group id
+inline constexpr UINT IDM_DELETE_GROUP_BASE = 3200;   // + group id
+inline constexpr UINT IDM_RENAME_TAG_BASE = 3300;     // + position in the tag list
+inline constexpr UINT IDM_DELETE_TAG_BASE = 3400;     // + position in the tag list
+inline constexpr UINT kCommandRangeWidth = 100;
+inline constexpr UINT IDM_TRAY_RESTORE = 40001;
+inline constexpr UINT IDM_TRAY_ABOUT = 40002;
+inline constexpr UINT IDM_HIDE_TO_TRAY = 40003;
+inline constexpr UINT IDM_TRAY_OPTIONS = 40004;
+inline constexpr UINT IDM_CHECK_UPDATES = 40005;
+inline constexpr UINT IDM_QUICK_ADD = 40006;

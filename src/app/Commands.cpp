@@ -1,0 +1,164 @@
+#include "app/Commands.h"
+
+#include <array>
+
+#include "app/CommandIds.h"
+#include "app/Tray.h"
+#include "app/UrlCommands.h"
+#include "grid/FilterBar.h"
+#include "model/Undo.h"
+
+namespace {
+
+using CommandHandler = void (*)(HWND window);
+
+struct FixedCommand {
+    UINT id;
+    CommandHandler handler;  // null: accepted, carried out by a later feature
+};
+
+void Exit(HWND window) { DestroyWindow(window); }
+void RunUndo(HWND) { UndoCommand(); }
+void RunRedo(HWND) { Redo(); }
+void RunDeleteSelected(HWND) { DeleteSelectedAndSave(); }
+
+// Every fixed identifier the menus, buttons, accelerators and the tray send.
+// The ones without a handler are taken and ignored until their commands
+// arrive, so that a button or an accelerator for them is harmless meanwhile.
+constexpr FixedCommand kFixedCommands[] = {
+    {IDM_ABOUT, nullptr},
+    {IDM_EXIT, Exit},
+    {IDM_OPTIONS, nullptr},
+    {IDM_EXPORT_JSON, nullptr},
+    {IDM_IMPORT_JSON, nullptr},
+    {IDM_EXPORT_CSV, nullptr},
+    {IDM_OPEN_DATABASE, nullptr},
+    {IDM_SAVE_DATABASE_AS, nullptr},
+    {IDM_IMPORT_CHROMIUM, nullptr},
+    {IDM_IMPORT_FIREFOX, nullptr},
+    {IDM_EXPORT_SELECTED_HTML, nullptr},
+    {IDM_EXPORT_GROUP_HTML, nullptr},
+    {IDM_UNDO, RunUndo},
+    {IDM_REDO, RunRedo},
+    {IDM_SET_REMINDER, nullptr},
+    {IDM_CLEAR_REMINDER, nullptr},
+    {IDM_DELETE_ALL, nullptr},
+    {IDM_DELETE_SELECTED, RunDeleteSelected},
+    {IDM_COPY, nullptr},
+    {IDM_OPEN_IN_BROWSER, nullptr},
+    {IDM_ADD_GROUP, nullptr},
+    {IDM_RENAME_GROUP, nullptr},
+    {IDM_DELETE_GROUP, nullptr},
+    {IDM_EDIT_URL, nullptr},
+    {IDM_MOVE_GROUP_UP, nullptr},
+    {IDM_MOVE_GROUP_DOWN, nullptr},
+    {IDM_EDIT_TAGS, nullptr},
+    {IDM_FILTER_BY_TAGS, nullptr},
+    {IDM_ADD_TAG, nullptr},
+    {IDM_EDIT_TITLE, nullptr},
+    {IDM_DESKTOP_SHORTCUT, nullptr},
+    {IDM_VALIDATE_URL, nullptr},
+    {IDM_VALIDATE_ALL, nullptr},
+    {IDM_DELETE_INVALID, nullptr},
+    {IDM_VALIDATE_GROUP, nullptr},
+    {IDM_AUTO_TAG_RULES, nullptr},
+    {IDM_AUTO_GROUP_RULES, nullptr},
+    {IDM_GENERATE_QR, nullptr},
+    {IDM_IMPORT_QR_IMAGE, nullptr},
+    {IDM_TOGGLE_PIN, nullptr},
+    {IDM_UNPIN_ALL, nullptr},
+    {IDM_COLUMN_FIRST + 0, nullptr},
+    {IDM_COLUMN_FIRST + 1, nullptr},
+    {IDM_COLUMN_FIRST + 2, nullptr},
+    {IDM_COLUMN_FIRST + 3, nullptr},
+    {IDM_COLUMN_FIRST + 4, nullptr},
+    {IDM_COLUMN_FIRST + 5, nullptr},
+    {IDM_COLUMN_FIRST + 6, nullptr},
+    {IDM_COLUMN_FIRST + 7, nullptr},
+    {IDM_COLUMN_FIRST + 8, nullptr},
+    {IDM_COLUMN_FIRST + 9, nullptr},
+    {IDM_SHOW_ALL_COLUMNS, nullptr},
+    {IDM_RESET_COLUMN_WIDTHS, nullptr},
+    {IDM_RESET_COLUMN_ORDER, nullptr},
+    {IDM_TRAY_RESTORE, ShowFromTray},
+    {IDM_TRAY_ABOUT, nullptr},
+    {IDM_HIDE_TO_TRAY, HideToTray},
+    {IDM_TRAY_OPTIONS, nullptr},
+    {IDM_CHECK_UPDATES, nullptr},
+    {IDM_QUICK_ADD, nullptr},
+};
+
+struct CommandRange {
+    UINT base;
+    CommandKind kind;
+};
+
+// The dynamic menus number their items from these bases, 100 per range.
+constexpr CommandRange kCommandRanges[] = {
+    {IDM_MOVE_TO_GROUP_BASE, CommandKind::MoveToGroup}, {IDM_RENAME_GROUP_BASE, CommandKind::RenameGroup},
+    {IDM_DELETE_GROUP_BASE, CommandKind::DeleteGroup},  {IDM_RENAME_TAG_BASE, CommandKind::RenameTag},
+    {IDM_DELETE_TAG_BASE, CommandKind::DeleteTag},
+};
+
+const FixedCommand* FindFixedCommand(UINT id) {
+    for (const FixedCommand& command : kFixedCommands)
+        if (command.id == id) return &command;
+    return nullptr;
+}
+
+// The filter bar's controls send notifications that are not commands; only
+// the ones the filter bar acts on are taken, the clear button's of any kind.
+bool IsFilterBarNotification(UINT id, UINT code) {
+    switch (id) {
+        case IDC_SEARCH_EDIT: return code == EN_CHANGE;
+        case IDC_SEARCH_CLEAR: return true;
+        case IDC_TAG_FILTER:
+        case IDC_REMINDER_FILTER: return code == CBN_SELCHANGE;
+        default: return false;
+    }
+}
+
+bool IsFilterBarControl(UINT id) {
+    return id == IDC_SEARCH_EDIT || id == IDC_SEARCH_CLEAR || id == IDC_TAG_FILTER || id == IDC_REMINDER_FILTER;
+}
+
+void RunFilterBarNotification(UINT id) {
+    switch (id) {
+        case IDC_SEARCH_EDIT: OnSearchTextChanged(); break;
+        case IDC_SEARCH_CLEAR: OnSearchClearClicked(); break;
+        case IDC_TAG_FILTER: OnFilterSelectionChanged(g_tagFilterCombo); break;
+        case IDC_REMINDER_FILTER: OnFilterSelectionChanged(g_reminderFilterCombo); break;
+        default: break;
+    }
+}
+
+}  // namespace
+
+DecodedCommand DecodeCommand(UINT id, UINT notifyCode) {
+    if (IsFilterBarControl(id))
+        return IsFilterBarNotification(id, notifyCode) ? DecodedCommand{CommandKind::FilterBar, static_cast<int>(id)}
+                                                       : DecodedCommand{};
+    if (FindFixedCommand(id)) return {CommandKind::Fixed, static_cast<int>(id)};
+    for (const CommandRange& range : kCommandRanges)
+        if (id >= range.base && id < range.base + kCommandRangeWidth)
+            return {range.kind, static_cast<int>(id - range.base)};
+    return {};
+}
+
+bool RunCommand(HWND window, UINT id, UINT notifyCode) {
+    const DecodedCommand command = DecodeCommand(id, notifyCode);
+    switch (command.kind) {
+        case CommandKind::Unknown: return false;
+        case CommandKind::FilterBar: RunFilterBarNotification(id); return true;
+        case CommandKind::Fixed:
+            if (CommandHandler handler = FindFixedCommand(id)->handler) handler(window);
+            return true;
+        case CommandKind::MoveToGroup: MoveToGroup(command.argument); return true;
+        // The group and tag menus that send these arrive with their commands.
+        case CommandKind::RenameGroup:
+        case CommandKind::DeleteGroup:
+        case CommandKind::RenameTag:
+        case CommandKind::DeleteTag: return true;
+    }
+    return false;
+}
