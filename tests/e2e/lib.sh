@@ -55,3 +55,6 @@ copy_text() { printf '%s' "$1" | xclip -selection clipboard -i >/dev/null 2>&1; 
 clipboard_text() { xclip -selection clipboard -o 2>/dev/null || true; }
 
 db() { sqlite3 -batch -noheader "$E2E_DIR/Vantrelix.db" "$1"; }
+
+# With E2E_SHOTS set to a folder, `shot NAME` saves a screenshot there.
+shot() { [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/$1.png" || true; }
