@@ -9,6 +9,7 @@
 
 #include "grid/Columns.h"
 #include "grid/GridInternal.h"
+#include "grid/RowTextCache.h"
 #include "grid/GridWindow.h"
 #include "grid/Selection.h"
 #include "grid/VisibleRows.h"
@@ -291,6 +292,10 @@ bool OnGridSetCursor(HWND window) {
 // The card window comes with its own module; until then the delay runs and
 // ends here without showing anything.
 void OnGridTimer(HWND window, UINT_PTR id) {
+    if (id == kRowTextsTimer) {
+        OnRowTextsTimer();
+        return;
+    }
     if (id != kHoverCardTimer) return;
     KillTimer(window, kHoverCardTimer);
 }

@@ -80,4 +80,14 @@ const RowTextCache& CurrentRowTexts() {
     return *cache;
 }
 
-void DropRowTexts() { g_grid.rowTexts.reset(); }
+void DropRowTexts() {
+    g_grid.rowTexts.reset();
+    // A burst of changes (a capture of many addresses, an undo) resets the
+    // timer each time, so the cache is built once after the last of them.
+    if (g_gridWindow && IsWindow(g_gridWindow)) SetTimer(g_gridWindow, kRowTextsTimer, kRowTextsDelayMs, nullptr);
+}
+
+void OnRowTextsTimer() {
+    if (g_gridWindow) KillTimer(g_gridWindow, kRowTextsTimer);
+    CurrentRowTexts();
+}

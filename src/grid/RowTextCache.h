@@ -3,6 +3,8 @@
 // catalogue order, so that a search keystroke or a sort by title or URL needs
 // no map lookup per URL. Valid only while the catalogue is unchanged: every
 // RebuildVisibleRows drops it, RefilterVisibleRows reuses it.
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -33,4 +35,11 @@ struct RowTextCache {
 // The cache for the current catalogue, built when there is none or when the
 // groups no longer have the sizes it was built for.
 const RowTextCache& CurrentRowTexts();
+// Drops the cache; while the grid window exists it is built again a moment
+// later, when the program is idle, so that the next keystroke in the search
+// box does not pay for it.
 void DropRowTexts();
+// Timer on the grid window that builds the dropped cache again.
+inline constexpr UINT_PTR kRowTextsTimer = 2041;
+inline constexpr unsigned kRowTextsDelayMs = 300;
+void OnRowTextsTimer();

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "GuiFixture.h"
+#include "grid/RowTextCache.h"
 #include "grid/Columns.h"
 #include "grid/GridInternal.h"
 #include "grid/GridWindow.h"
@@ -473,6 +474,9 @@ TEST_F(GridWindowTest, EnsureRowVisibleScrollsAsLittleAsNeeded) {
 }
 
 TEST_F(GridWindowTest, HoverStartsTheCardTimerOnUrlRowsOnly) {
+    // Only the hover-card timer is watched here: the one that rebuilds the
+    // search texts after the catalogue was set up is stopped first.
+    KillTimer(grid_, kRowTextsTimer);
     POINT screen{300, LineY(2)};
     ClientToScreen(grid_, &screen);
     SetCursorPos(screen.x, screen.y);
