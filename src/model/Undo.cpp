@@ -15,23 +15,11 @@ UndoSnapshot TakeSnapshot(const std::wstring& label) {
     UndoSnapshot s;
     s.valid = true;
     s.label = label;
-    s.groups = g_app.groups;
-    s.nextGroupId = g_app.nextGroupId;
-    s.allUrls = g_app.allUrls;
-    s.titles = g_app.titles;
-    s.createdAt = g_app.createdAt;
-    s.updatedAt = g_app.updatedAt;
-    s.validationStatus = g_app.validationStatus;
-    s.openCounts = g_app.openCounts;
-    s.lastOpenedAt = g_app.lastOpenedAt;
-    s.pinnedUrls = g_app.pinnedUrls;
-    s.reminderDates = g_app.reminderDates;
-    s.reminderActions = g_app.reminderActions;
-    s.reminderRepeats = g_app.reminderRepeats;
-    s.urlTags = g_app.urlTags;
-    s.tagNames = g_app.tagNames;
-    s.tagUpdatedAt = g_app.tagUpdatedAt;
-    s.groupUpdatedAt = g_app.groupUpdatedAt;
+    // The rule lists are small; copying them with the rest and dropping them
+    // keeps this one assignment of the whole record.
+    s.catalogue = g_app;
+    s.catalogue.autoTagRules.clear();
+    s.catalogue.autoGroupRules.clear();
     s.selectedUrls = g_grid.selectedUrls;
     s.focusRow = g_grid.focusRow;
     s.collapsedGroups = g_grid.collapsedGroups;
@@ -42,23 +30,9 @@ UndoSnapshot TakeSnapshot(const std::wstring& label) {
 // containers move into the catalogue instead of being copied a second time.
 void RestoreSnapshot(UndoSnapshot s) {
     if (!s.valid) return;
-    g_app.groups = std::move(s.groups);
-    g_app.nextGroupId = s.nextGroupId;
-    g_app.allUrls = std::move(s.allUrls);
-    g_app.titles = std::move(s.titles);
-    g_app.createdAt = std::move(s.createdAt);
-    g_app.updatedAt = std::move(s.updatedAt);
-    g_app.validationStatus = std::move(s.validationStatus);
-    g_app.openCounts = std::move(s.openCounts);
-    g_app.lastOpenedAt = std::move(s.lastOpenedAt);
-    g_app.pinnedUrls = std::move(s.pinnedUrls);
-    g_app.reminderDates = std::move(s.reminderDates);
-    g_app.reminderActions = std::move(s.reminderActions);
-    g_app.reminderRepeats = std::move(s.reminderRepeats);
-    g_app.urlTags = std::move(s.urlTags);
-    g_app.tagNames = std::move(s.tagNames);
-    g_app.tagUpdatedAt = std::move(s.tagUpdatedAt);
-    g_app.groupUpdatedAt = std::move(s.groupUpdatedAt);
+    s.catalogue.autoTagRules = std::move(g_app.autoTagRules);
+    s.catalogue.autoGroupRules = std::move(g_app.autoGroupRules);
+    g_app = std::move(s.catalogue);
     g_grid.selectedUrls = std::move(s.selectedUrls);
     g_grid.focusRow = s.focusRow;
     g_grid.collapsedGroups = std::move(s.collapsedGroups);

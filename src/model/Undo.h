@@ -13,24 +13,9 @@
 struct UndoSnapshot {
     bool valid = false;
     std::wstring label;
-    // The AppState fields, in AppState's order; the rule lists are left out.
-    std::vector<UrlGroup> groups;
-    int nextGroupId = 1;
-    std::set<std::wstring> allUrls;
-    std::map<std::wstring, std::wstring> titles;
-    std::map<std::wstring, std::wstring> createdAt;
-    std::map<std::wstring, std::wstring> updatedAt;
-    std::map<std::wstring, std::wstring> validationStatus;
-    std::map<std::wstring, int> openCounts;
-    std::map<std::wstring, std::wstring> lastOpenedAt;
-    std::set<std::wstring> pinnedUrls;
-    std::map<std::wstring, std::wstring> reminderDates;
-    std::map<std::wstring, ReminderAction> reminderActions;
-    std::map<std::wstring, ReminderRepeat> reminderRepeats;
-    std::map<std::wstring, std::vector<std::wstring>> urlTags;
-    std::vector<std::wstring> tagNames;
-    std::map<std::wstring, std::wstring> tagUpdatedAt;
-    std::map<std::wstring, std::wstring> groupUpdatedAt;
+    // The whole catalogue but its rule lists, which are never taken back
+    // (they stay empty here).
+    AppState catalogue;
     // The grid's view of the selection.
     std::set<std::wstring> selectedUrls;
     int focusRow = -1;

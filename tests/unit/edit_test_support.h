@@ -39,28 +39,28 @@ inline std::vector<std::vector<std::wstring>> GroupUrls() {
 // Everything a snapshot holds, compared field by field so that a failure
 // names the field.
 inline void ExpectSameState(const UndoSnapshot& actual, const UndoSnapshot& expected) {
-    ASSERT_EQ(actual.groups.size(), expected.groups.size());
-    for (size_t i = 0; i < expected.groups.size(); ++i) {
-        EXPECT_EQ(actual.groups[i].id, expected.groups[i].id) << "group " << i;
-        EXPECT_EQ(actual.groups[i].name, expected.groups[i].name) << "group " << i;
-        EXPECT_EQ(actual.groups[i].urls, expected.groups[i].urls) << "group " << i;
+    ASSERT_EQ(actual.catalogue.groups.size(), expected.catalogue.groups.size());
+    for (size_t i = 0; i < expected.catalogue.groups.size(); ++i) {
+        EXPECT_EQ(actual.catalogue.groups[i].id, expected.catalogue.groups[i].id) << "group " << i;
+        EXPECT_EQ(actual.catalogue.groups[i].name, expected.catalogue.groups[i].name) << "group " << i;
+        EXPECT_EQ(actual.catalogue.groups[i].urls, expected.catalogue.groups[i].urls) << "group " << i;
     }
-    EXPECT_EQ(actual.nextGroupId, expected.nextGroupId);
-    EXPECT_EQ(actual.allUrls, expected.allUrls);
-    EXPECT_EQ(actual.titles, expected.titles);
-    EXPECT_EQ(actual.createdAt, expected.createdAt);
-    EXPECT_EQ(actual.updatedAt, expected.updatedAt);
-    EXPECT_EQ(actual.validationStatus, expected.validationStatus);
-    EXPECT_EQ(actual.openCounts, expected.openCounts);
-    EXPECT_EQ(actual.lastOpenedAt, expected.lastOpenedAt);
-    EXPECT_EQ(actual.pinnedUrls, expected.pinnedUrls);
-    EXPECT_EQ(actual.reminderDates, expected.reminderDates);
-    EXPECT_EQ(actual.reminderActions, expected.reminderActions);
-    EXPECT_EQ(actual.reminderRepeats, expected.reminderRepeats);
-    EXPECT_EQ(actual.urlTags, expected.urlTags);
-    EXPECT_EQ(actual.tagNames, expected.tagNames);
-    EXPECT_EQ(actual.tagUpdatedAt, expected.tagUpdatedAt);
-    EXPECT_EQ(actual.groupUpdatedAt, expected.groupUpdatedAt);
+    EXPECT_EQ(actual.catalogue.nextGroupId, expected.catalogue.nextGroupId);
+    EXPECT_EQ(actual.catalogue.allUrls, expected.catalogue.allUrls);
+    EXPECT_EQ(actual.catalogue.titles, expected.catalogue.titles);
+    EXPECT_EQ(actual.catalogue.createdAt, expected.catalogue.createdAt);
+    EXPECT_EQ(actual.catalogue.updatedAt, expected.catalogue.updatedAt);
+    EXPECT_EQ(actual.catalogue.validationStatus, expected.catalogue.validationStatus);
+    EXPECT_EQ(actual.catalogue.openCounts, expected.catalogue.openCounts);
+    EXPECT_EQ(actual.catalogue.lastOpenedAt, expected.catalogue.lastOpenedAt);
+    EXPECT_EQ(actual.catalogue.pinnedUrls, expected.catalogue.pinnedUrls);
+    EXPECT_EQ(actual.catalogue.reminderDates, expected.catalogue.reminderDates);
+    EXPECT_EQ(actual.catalogue.reminderActions, expected.catalogue.reminderActions);
+    EXPECT_EQ(actual.catalogue.reminderRepeats, expected.catalogue.reminderRepeats);
+    EXPECT_EQ(actual.catalogue.urlTags, expected.catalogue.urlTags);
+    EXPECT_EQ(actual.catalogue.tagNames, expected.catalogue.tagNames);
+    EXPECT_EQ(actual.catalogue.tagUpdatedAt, expected.catalogue.tagUpdatedAt);
+    EXPECT_EQ(actual.catalogue.groupUpdatedAt, expected.catalogue.groupUpdatedAt);
     EXPECT_EQ(actual.selectedUrls, expected.selectedUrls);
     EXPECT_EQ(actual.focusRow, expected.focusRow);
     EXPECT_EQ(actual.collapsedGroups, expected.collapsedGroups);
