@@ -36,8 +36,33 @@ double PerOperation(int runs, Work work) {
 }
 
 struct GridTimings {
-    double paint = NAN, mouseMove = NAN, arrowKey = NAN;
+    double paint = NAN, mouseMove = NAN, arrowKey = NAN, searchKey = NAN, searchKeySlowest = NAN;
 };
+
+// A user typing a word into the search box and deleting it again, ending on
+// the empty box (every row shown): each keystroke refilters the rows,
+// updates the status bar and repaints the page.
+void MeasureSearchKeys(HWND grid, int runs, GridTimings& timings) {
+    const std::wstring word = L"guide";
+    std::vector<std::wstring> texts;
+    for (size_t n = 1; n <= word.size(); ++n) texts.push_back(word.substr(0, n));
+    for (size_t n = word.size(); n-- > 0;) texts.push_back(word.substr(0, n));
+    RefilterVisibleRowsWithSearch(L"g");  // the folded texts exist, as while typing
+    std::vector<double> samples;
+    for (int run = 0; run < runs; ++run) {
+        for (const std::wstring& text : texts) {
+            double start = NowMs();
+            RefilterVisibleRowsWithSearch(text);
+            UpdateScrollBars();
+            UpdateStatusBar();
+            InvalidateRect(grid, nullptr, FALSE);
+            UpdateWindow(grid);
+            samples.push_back(NowMs() - start);
+        }
+    }
+    timings.searchKey = Median(samples);
+    timings.searchKeySlowest = *std::max_element(samples.begin(), samples.end());
+}
 
 GridTimings MeasureGrid(int size, int runs) {
     GridTimings timings;
@@ -82,6 +107,7 @@ GridTimings MeasureGrid(int size, int runs) {
     timings.arrowKey = PerOperation(runs, [&](int i) {
         SendMessageW(grid, WM_KEYDOWN, i % 2 ? VK_UP : VK_DOWN, 0);
     });
+    MeasureSearchKeys(grid, runs, timings);
 
     DestroyWindow(parent);
     PumpFor(20);
@@ -105,5 +131,7 @@ void BenchGridWindow(const std::vector<int>& sizes, const BenchOptions& options,
         results.push_back({"grid: mouse move to another row", sizes[i], runs, all[i].mouseMove, base.mouseMove,
                            baseNote});
         results.push_back({"grid: arrow key", sizes[i], runs, all[i].arrowKey, base.arrowKey, baseNote});
+        results.push_back({"grid: search keystroke, refilter+status+paint", sizes[i], runs * 10, all[i].searchKey,
+                           base.searchKey, "slowest " + FormatMs(all[i].searchKeySlowest) + " ms; " + baseNote});
     }
 }

@@ -48,6 +48,19 @@ int GridClientWidth() {
     return std::max<int>(1, client.right - client.left);
 }
 
+// Setting a scroll bar redraws it, which under Wine costs milliseconds: a
+// keystroke or an arrow key that leaves a bar as it was does not set it.
+static void SetScrollBarIfChanged(int bar, const SCROLLINFO& wanted) {
+    SCROLLINFO current{};
+    current.cbSize = sizeof current;
+    current.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (GetScrollInfo(g_gridWindow, bar, &current) && current.nMin == wanted.nMin && current.nMax == wanted.nMax &&
+        current.nPage == wanted.nPage && current.nPos == wanted.nPos)
+        return;
+    SCROLLINFO copy = wanted;
+    SetScrollInfo(g_gridWindow, bar, &copy, TRUE);
+}
+
 void UpdateScrollBars() {
     if (!GridExists()) return;
     const int lineCount = static_cast<int>(CurrentDisplayLines().size());
@@ -61,7 +74,7 @@ void UpdateScrollBars() {
     info.nMax = lineCount > 0 ? lineCount - 1 : 0;
     info.nPage = static_cast<UINT>(perPage);
     info.nPos = g_grid.topLine;
-    SetScrollInfo(g_gridWindow, SB_VERT, &info, TRUE);
+    SetScrollBarIfChanged(SB_VERT, info);
 
     const int totalWidth = CurrentColumnLayout().totalWidth;
     const int clientWidth = GridClientWidth();
@@ -69,7 +82,7 @@ void UpdateScrollBars() {
     info.nMax = totalWidth >= 1 ? totalWidth - 1 : 0;
     info.nPage = static_cast<UINT>(clientWidth);
     info.nPos = g_grid.scrollX;
-    SetScrollInfo(g_gridWindow, SB_HORZ, &info, TRUE);
+    SetScrollBarIfChanged(SB_HORZ, info);
 }
 
 void EnsureRowVisible(int row) {
