@@ -115,6 +115,17 @@ void ForgetChildWindows() {
 
 // ---- message handlers -------------------------------------------------------
 
+// Standard controls start with the bold system font; the program's text is
+// drawn in the GUI font (the grid uses it too), so every child gets it.
+BOOL CALLBACK SetGuiFont(HWND child, LPARAM font) {
+    SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+    return TRUE;
+}
+
+void UseGuiFontInChildren(HWND window) {
+    EnumChildWindows(window, SetGuiFont, reinterpret_cast<LPARAM>(GetStockObject(DEFAULT_GUI_FONT)));
+}
+
 void OnDestroy(HWND window) {
     StopClipboardListening(window);
     UnregisterHotKey(window, HOTKEY_SHOW_HIDE);
@@ -245,6 +256,7 @@ bool InitInstance(HINSTANCE instance) {
     UpdateTitleBar(window);
     FillAndRestoreFilters();
     CreateFunctionKeyButtons(window, instance);
+    UseGuiFontInChildren(window);
 
     AddTrayIcon(window);
     StartClipboardListening(window);
