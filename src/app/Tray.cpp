@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/CommandIds.h"
 #include "app/DebugLog.h"
 #include "app/MainWindow.h"
 #include "resource.h"
@@ -126,12 +127,12 @@ void OnTrayNotify(HWND window, UINT mouseMessage) {
         case WM_CONTEXTMENU: {
             HMENU menu = CreatePopupMenu();
             if (!menu) break;
-            AppendMenuW(menu, MF_STRING, 40001, L"&Restore");
-            AppendMenuW(menu, MF_STRING, 40006, L"Quick &Add URL...");
-            AppendMenuW(menu, MF_STRING, 40004, L"&Options...");
-            AppendMenuW(menu, MF_STRING, 40002, L"&About");
+            AppendMenuW(menu, MF_STRING, IDM_TRAY_RESTORE, L"&Restore");
+            AppendMenuW(menu, MF_STRING, IDM_QUICK_ADD, L"Quick &Add URL...");
+            AppendMenuW(menu, MF_STRING, IDM_TRAY_OPTIONS, L"&Options...");
+            AppendMenuW(menu, MF_STRING, IDM_TRAY_ABOUT, L"&About");
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-            AppendMenuW(menu, MF_STRING, 105, L"E&xit");
+            AppendMenuW(menu, MF_STRING, IDM_EXIT, L"E&xit");
             SetForegroundWindow(window);
             POINT pt;
             GetCursorPos(&pt);

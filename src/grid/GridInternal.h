@@ -8,6 +8,7 @@
 
 #include "grid/GridState.h"
 #include "settings/Settings.h"
+#include "ui/GdiGuards.h"
 
 // ---- Geometry (GridLayout.cpp: pure, no window) ---------------------------
 
@@ -81,37 +82,7 @@ inline constexpr COLORREF kReminderLaterColor = RGB(0x00, 0xA0, 0x50);
 COLORREF NameColor(const std::wstring& name);
 
 // ---- GDI guards -----------------------------------------------------------
-
-// Owns one GDI object and deletes it on every path.
-class GdiObject {
-   public:
-    explicit GdiObject(HGDIOBJ object) : object_(object) {}
-    ~GdiObject() {
-        if (object_) DeleteObject(object_);
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    HGDIOBJ get() const { return object_; }
-    explicit operator bool() const { return object_ != nullptr; }
-
-   private:
-    HGDIOBJ object_;
-};
-
-// Selects an object into a DC and puts the previous one back.
-class SelectGuard {
-   public:
-    SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
-    ~SelectGuard() {
-        if (old_) SelectObject(dc_, old_);
-    }
-    SelectGuard(const SelectGuard&) = delete;
-    SelectGuard& operator=(const SelectGuard&) = delete;
-
-   private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
+// (GdiObject and SelectGuard come from ui/GdiGuards.h.)
 
 // BeginPaint/EndPaint as a scope.
 class PaintScope {

@@ -23,7 +23,7 @@ constexpr wchar_t kCrossMark = 0x2718;
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
     GdiObject brush(CreateSolidBrush(color));
-    FillRect(dc, &rect, static_cast<HBRUSH>(brush.get()));
+    FillRect(dc, &rect, brush.get());
 }
 
 void HorizontalLine(HDC dc, int left, int right, int y) {
