@@ -9,6 +9,7 @@
 
 #include "Benchmarks.h"
 #include "CatalogueGenerator.h"
+#include "grid/Columns.h"
 #include "grid/GridWindow.h"
 #include "grid/Selection.h"
 #include "grid/VisibleRows.h"
@@ -36,7 +37,7 @@ double PerOperation(int runs, Work work) {
 }
 
 struct GridTimings {
-    double paint = NAN, mouseMove = NAN, arrowKey = NAN, searchKey = NAN, searchKeySlowest = NAN;
+    double paint = NAN, mouseMove = NAN, arrowKey = NAN, searchKey = NAN, searchKeySlowest = NAN, autoSize = NAN;
 };
 
 // A user typing a word into the search box and deleting it again, ending on
@@ -108,6 +109,11 @@ GridTimings MeasureGrid(int size, int runs) {
         SendMessageW(grid, WM_KEYDOWN, i % 2 ? VK_UP : VK_DOWN, 0);
     });
     MeasureSearchKeys(grid, runs, timings);
+    // Automatic column widths, as every column refresh does while the user
+    // has not sized a column.
+    g_settings.columnWidthsValid = false;
+    timings.autoSize = PerOperation(runs, [&](int) { AutoSizeColumns(); });
+    g_settings.columnWidthsValid = true;
 
     DestroyWindow(parent);
     PumpFor(20);
@@ -131,6 +137,7 @@ void BenchGridWindow(const std::vector<int>& sizes, const BenchOptions& options,
         results.push_back({"grid: mouse move to another row", sizes[i], runs, all[i].mouseMove, base.mouseMove,
                            baseNote});
         results.push_back({"grid: arrow key", sizes[i], runs, all[i].arrowKey, base.arrowKey, baseNote});
+        results.push_back({"grid: automatic column widths", sizes[i], runs, all[i].autoSize, base.autoSize, baseNote});
         results.push_back({"grid: search keystroke, refilter+status+paint", sizes[i], runs * 10, all[i].searchKey,
                            base.searchKey, "slowest " + FormatMs(all[i].searchKeySlowest) + " ms; " + baseNote});
     }
