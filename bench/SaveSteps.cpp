@@ -11,6 +11,7 @@
 #include "Benchmarks.h"
 #include "model/AppState.h"
 #include "storage/Database.h"
+#include "storage/SaveSteps.h"
 #include "storage/SqliteHandles.h"
 
 namespace {
@@ -22,18 +23,7 @@ void StepAndReset(sqlite3_stmt* stmt) {
     sqlite3_reset(stmt);
 }
 
-template <typename Map>
-const std::wstring& TextOf(const Map& map, const std::wstring& key) {
-    static const std::wstring empty;
-    auto it = map.find(key);
-    return it == map.end() ? empty : it->second;
-}
-
-template <typename Map>
-int IntOf(const Map& map, const std::wstring& key) {
-    auto it = map.find(key);
-    return it == map.end() ? 0 : int(it->second);
-}
+using save_detail::TextOf;
 
 template <typename Range>
 void KeepOnly(sqlite3* db, const Range& kept, const char* table, const char* column, const char* target) {
@@ -92,32 +82,12 @@ void DiagnoseSave(const BenchFiles& files, int size, std::vector<BenchResult>& r
             groupRowIds[ColumnText(query.get(), 1)] = sqlite3_column_int64(query.get(), 0);
     }
     {
-        SqliteStatement upsert(
-            db,
-            "INSERT INTO urls (group_id, url, title, created, updated, sort_order, open_count, last_opened, pinned, "
-            "reminder_date, reminder_action, reminder_repeat) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON "
-            "CONFLICT(url) DO UPDATE SET group_id=excluded.group_id, title=excluded.title, "
-            "created=COALESCE(urls.created, excluded.created), updated=excluded.updated, "
-            "sort_order=excluded.sort_order, open_count=excluded.open_count, last_opened=excluded.last_opened, "
-            "pinned=excluded.pinned, reminder_date=excluded.reminder_date, reminder_action=excluded.reminder_action, "
-            "reminder_repeat=excluded.reminder_repeat;");
+        SqliteStatement upsert(db, save_detail::kUrlUpsertSql);
         for (const UrlGroup& group : g_app.groups) {
             int position = 0;
             for (const std::wstring& url : group.urls) {
-                const std::wstring& title = TextOf(g_app.titles, url);
                 sqlite3_stmt* s = upsert.get();
-                sqlite3_bind_int64(s, 1, groupRowIds[group.name]);
-                BindText(s, 2, url);
-                BindTextOrNull(s, 3, title == url ? std::wstring() : title);
-                BindTextOrNull(s, 4, TextOf(g_app.createdAt, url));
-                BindTextOrNull(s, 5, TextOf(g_app.updatedAt, url));
-                sqlite3_bind_int(s, 6, position++);
-                sqlite3_bind_int(s, 7, IntOf(g_app.openCounts, url));
-                BindTextOrNull(s, 8, TextOf(g_app.lastOpenedAt, url));
-                sqlite3_bind_int(s, 9, g_app.pinnedUrls.count(url) ? 1 : 0);
-                BindTextOrNull(s, 10, TextOf(g_app.reminderDates, url));
-                sqlite3_bind_int(s, 11, IntOf(g_app.reminderActions, url));
-                sqlite3_bind_int(s, 12, IntOf(g_app.reminderRepeats, url));
+                save_detail::BindUrlRow(s, groupRowIds[group.name], url, position++);
                 StepAndReset(s);
             }
         }

@@ -7,6 +7,7 @@
 // DisplayLineOfRow, never by walking the rows.
 #include <algorithm>
 
+#include "app/CommandIds.h"
 #include "grid/Columns.h"
 #include "grid/GridInternal.h"
 #include "grid/RowTextCache.h"
@@ -16,13 +17,6 @@
 
 namespace {
 
-constexpr UINT kCommandOpen = 2005;
-constexpr UINT kCommandDelete = 2003;
-constexpr UINT kCommandEditTitle = 2028;
-constexpr UINT kCommandEditUrl = 2022;
-constexpr UINT kCommandCopy = 2004;
-constexpr UINT kCommandAddTag = 2027;
-constexpr UINT kCommandAddGroup = 2006;
 
 int RowCount() { return static_cast<int>(g_grid.visibleRows.size()); }
 bool RowExists(int row) { return row >= 0 && row < RowCount(); }
@@ -236,7 +230,7 @@ void OnGridLButtonUp(HWND window) {
 
 void OnGridLButtonDblClk(HWND window) {
     CancelHoverCard();
-    if (g_grid.focusRow >= 0) SendGridCommand(window, kCommandOpen);
+    if (g_grid.focusRow >= 0) SendGridCommand(window, IDM_OPEN_IN_BROWSER);
 }
 
 void OnGridRButtonUp(HWND window, int x, int y) {
@@ -334,26 +328,26 @@ bool OnGridKeyDown(HWND window, UINT key) {
             return true;
         case VK_RETURN:
         case VK_F3:
-            if (focus) SendGridCommand(window, kCommandOpen);
+            if (focus) SendGridCommand(window, IDM_OPEN_IN_BROWSER);
             return true;
         case VK_DELETE:
         case VK_F8:
-            if (focus) SendGridCommand(window, kCommandDelete);
+            if (focus) SendGridCommand(window, IDM_DELETE_SELECTED);
             return true;
         case VK_F2:
-            if (focus) SendGridCommand(window, kCommandEditTitle);
+            if (focus) SendGridCommand(window, IDM_EDIT_TITLE);
             return true;
         case VK_F4:
-            if (focus) SendGridCommand(window, kCommandEditUrl);
+            if (focus) SendGridCommand(window, IDM_EDIT_URL);
             return true;
         case VK_F5:
-            if (focus) SendGridCommand(window, kCommandCopy);
+            if (focus) SendGridCommand(window, IDM_COPY);
             return true;
         case VK_F6:
-            SendGridCommand(window, kCommandAddTag);
+            SendGridCommand(window, IDM_ADD_TAG);
             return true;
         case VK_F7:
-            SendGridCommand(window, kCommandAddGroup);
+            SendGridCommand(window, IDM_ADD_GROUP);
             return true;
         case VK_APPS:
             ShowFocusMenuFromKeyboard(window);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/CommandIds.h"
 #include "grid/Columns.h"
 #include "grid/GridInternal.h"
 #include "grid/GridWindow.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-constexpr UINT kColumnCommandBase = 2050;
+constexpr UINT kColumnCommandBase = IDM_COLUMN_FIRST;
 constexpr UINT kMoveToGroupBase = 3000;
 
 struct MenuItem {
@@ -22,21 +23,18 @@ struct MenuItem {
 
 // The URL menu between the pin item and the reminder items.
 constexpr std::array<MenuItem, 10> kUrlActions{{
-    {2005, L"Open in Browser"},
-    {2029, L"Create Desktop Shortcut"},
-    {2037, L"Generate QR Code..."},
-    {2004, L"Copy to Clipboard"},
-    {2003, L"Delete"},
-    {2028, L"Edit Title..."},
-    {2022, L"Edit URL..."},
-    {2025, L"Edit Tags..."},
-    {2030, L"Validate URL..."},
-    {2033, L"Validate Group URLs..."},
+    {IDM_OPEN_IN_BROWSER, L"Open in Browser"},
+    {IDM_DESKTOP_SHORTCUT, L"Create Desktop Shortcut"},
+    {IDM_GENERATE_QR, L"Generate QR Code..."},
+    {IDM_COPY, L"Copy to Clipboard"},
+    {IDM_DELETE_SELECTED, L"Delete"},
+    {IDM_EDIT_TITLE, L"Edit Title..."},
+    {IDM_EDIT_URL, L"Edit URL..."},
+    {IDM_EDIT_TAGS, L"Edit Tags..."},
+    {IDM_VALIDATE_URL, L"Validate URL..."},
+    {IDM_VALIDATE_GROUP, L"Validate Group URLs..."},
 }};
 
-constexpr UINT kCommandPin = 2041;
-constexpr UINT kCommandSetReminder = 615;
-constexpr UINT kCommandClearReminder = 616;
 
 // Owns a menu handle for the time it is shown.
 class MenuHandle {
@@ -93,12 +91,12 @@ HMENU BuildGroupMenu(int groupId) {
     const int index = GroupIndex(groupId);
     const int last = static_cast<int>(g_app.groups.size()) - 1;
     HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, 2020, L"Rename Group...");
-    AppendMenuW(menu, MF_STRING, 2021, L"Delete Group");
-    AppendMenuW(menu, MF_STRING, 2033, L"Validate Group URLs...");
+    AppendMenuW(menu, MF_STRING, IDM_RENAME_GROUP, L"Rename Group...");
+    AppendMenuW(menu, MF_STRING, IDM_DELETE_GROUP, L"Delete Group");
+    AppendMenuW(menu, MF_STRING, IDM_VALIDATE_GROUP, L"Validate Group URLs...");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING | (index == 0 ? MF_GRAYED : 0), 2023, L"Move Group Up");
-    AppendMenuW(menu, MF_STRING | (index == last ? MF_GRAYED : 0), 2024, L"Move Group Down");
+    AppendMenuW(menu, MF_STRING | (index == 0 ? MF_GRAYED : 0), IDM_MOVE_GROUP_UP, L"Move Group Up");
+    AppendMenuW(menu, MF_STRING | (index == last ? MF_GRAYED : 0), IDM_MOVE_GROUP_DOWN, L"Move Group Down");
     return menu;
 }
 
@@ -110,14 +108,14 @@ HMENU BuildUrlContextMenu(int row) {
     if (urls.empty()) urls.push_back(target.url);
 
     HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, kCommandPin, AllPinned(urls) ? L"Unpin URL" : L"\U0001F4CC Pin URL");
+    AppendMenuW(menu, MF_STRING, IDM_TOGGLE_PIN, AllPinned(urls) ? L"Unpin URL" : L"\U0001F4CC Pin URL");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     for (const MenuItem& item : kUrlActions) AppendMenuW(menu, MF_STRING, item.command, item.text);
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, kCommandSetReminder, L"\U0001F514 Set Reminder...");
+    AppendMenuW(menu, MF_STRING, IDM_SET_REMINDER, L"\U0001F514 Set Reminder...");
     const bool anyReminder = std::any_of(urls.begin(), urls.end(),
                                          [](const std::wstring& url) { return g_app.reminderDates.count(url) != 0; });
-    if (anyReminder) AppendMenuW(menu, MF_STRING, kCommandClearReminder, L"Clear Reminder");
+    if (anyReminder) AppendMenuW(menu, MF_STRING, IDM_CLEAR_REMINDER, L"Clear Reminder");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
 
     HMENU groups = CreatePopupMenu();
