@@ -12,10 +12,13 @@
 #include "app/DebugLog.h"
 #include "app/FunctionKeys.h"
 #include "app/Layout.h"
+#include "app/Menus.h"
 #include "app/OwnerDraw.h"
+#include "app/StorageNotices.h"
 #include "app/Tray.h"
 #include "capture/ClipboardCapture.h"
 #include "grid/FilterBar.h"
+#include "grid/GridState.h"
 #include "grid/GridWindow.h"
 #include "grid/StatusBar.h"
 #include "model/AppState.h"
@@ -126,11 +129,19 @@ void UseGuiFontInChildren(HWND window) {
     EnumChildWindows(window, SetGuiFont, reinterpret_cast<LPARAM>(GetStockObject(DEFAULT_GUI_FONT)));
 }
 
+// What was captured while the stored catalogue could not be read gets one
+// last chance to reach the file.
+void SaveBeforeExit() {
+    if (CatalogueFileUnread()) RetryCatalogueLoad();
+    SaveCatalogue();
+}
+
 void OnDestroy(HWND window) {
     StopClipboardListening(window);
     UnregisterHotKey(window, HOTKEY_SHOW_HIDE);
     KillTimer(window, TIMER_REMINDER_CHECK);
-    SaveCatalogue();
+    KillTimer(window, TIMER_CATALOGUE_RETRY);
+    SaveBeforeExit();
     SaveSettings();
     RemoveTrayIcon();
     DeleteThemeBrushes();
@@ -171,6 +182,21 @@ void OnPaint(HWND window) {
 LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     if (RunCommand(window, LOWORD(wParam), HIWORD(wParam))) return 0;
     return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
+}
+
+// Once the stored catalogue can be read, it replaces the one in memory
+// with what was captured meanwhile merged in: every view is filled again.
+void OnCatalogueRetryTimer(HWND window) {
+    if (!RetryCatalogueLoad().complete()) return;
+    KillTimer(window, TIMER_CATALOGUE_RETRY);
+    UpdateTitleBar(window);
+    FillAndRestoreFilters();
+    RebuildGroupMenus();
+    RefreshGridWithColumns();
+}
+
+void OnTimer(HWND window, UINT_PTR id) {
+    if (id == TIMER_CATALOGUE_RETRY) OnCatalogueRetryTimer(window);
 }
 
 void OnHotkey(HWND window, int id) {
@@ -251,14 +277,20 @@ bool InitInstance(HINSTANCE instance) {
     CreateChildWindows(window);
     CreateFaviconImageList();
 
+    InstallStorageNotices();
     DefaultGroupId();
-    LoadCatalogue();
+    bool catalogueRead = LoadCatalogue().complete();
+    if (!catalogueRead) {
+        RefreshGridWithColumns();
+        SetTimer(window, TIMER_CATALOGUE_RETRY, kCatalogueRetryPeriodMs, nullptr);
+    }
     UpdateTitleBar(window);
     FillAndRestoreFilters();
     CreateFunctionKeyButtons(window, instance);
     UseGuiFontInChildren(window);
 
     AddTrayIcon(window);
+    ShowPendingStorageNotice();
     StartClipboardListening(window);
     if (g_settings.hotkeyKey != 0)
         RegisterHotKey(window, HOTKEY_SHOW_HIDE, g_settings.hotkeyModifiers | MOD_NOREPEAT, g_settings.hotkeyKey);
@@ -286,9 +318,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case WM_CLIPBOARDUPDATE: CaptureClipboard(window); return 0;
         case WM_TRAY_NOTIFY: OnTrayNotify(window, (UINT)lParam); return 0;
         case WM_QR_TEXT: OnQrText(lParam); return 0;
-        // Handled as their features arrive: the reminder timer, menu states,
-        // finished fetches and QR previews (no workers post them yet).
-        case WM_TIMER:
+        case WM_TIMER: OnTimer(window, (UINT_PTR)wParam); return 0;
+        // Handled as their features arrive: menu states, finished fetches
+        // and QR previews (no workers post them yet).
         case WM_INITMENUPOPUP:
         case WM_FETCH_DONE:
         case WM_QR_PREVIEW_READY:

@@ -13,6 +13,9 @@ inline constexpr UINT WM_QR_PREVIEW_READY = WM_USER + 4;
 
 inline constexpr UINT_PTR TIMER_REMINDER_CHECK = 2043;
 inline constexpr UINT kReminderCheckPeriodMs = 60000;
+// While the stored catalogue could not be read, it is tried again this often.
+inline constexpr UINT_PTR TIMER_CATALOGUE_RETRY = 2044;
+inline constexpr UINT kCatalogueRetryPeriodMs = 3000;
 inline constexpr int HOTKEY_SHOW_HIDE = 1;
 
 inline constexpr wchar_t kProductName[] = L"Vantrelix";

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/AppState.h"
+#include "model/CatalogueMerge.h"
 #include "model/TextUtil.h"
 
 bool AutoRuleMatches(const std::wstring& foldedUrl, const std::wstring& pattern) {
@@ -27,12 +28,14 @@ bool ApplyAutoTagRules(const std::wstring& url) {
     bool attached = false;
     for (const AutoRule& rule : g_app.autoTagRules) {
         if (!AutoRuleMatches(folded, rule.pattern)) continue;
-        if (!ContainsName(g_app.tagNames, rule.target)) {
-            g_app.tagNames.push_back(rule.target);
-            g_app.tagUpdatedAt[rule.target] = NowTimestamp();
-        }
-        if (!ContainsName(tags, rule.target)) {
-            tags.push_back(rule.target);
+        // The link is stored by the vocabulary's spelling: a rule written in
+        // another letter case must attach the tag as the vocabulary has it,
+        // or the save would find no tag row for it and drop the link.
+        bool known = ContainsName(g_app.tagNames, rule.target);
+        std::wstring tag = VocabularyTagName(rule.target);
+        if (!known) g_app.tagUpdatedAt[tag] = NowTimestamp();
+        if (!ContainsName(tags, tag)) {
+            tags.push_back(tag);
             attached = true;
         }
     }

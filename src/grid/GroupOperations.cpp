@@ -16,6 +16,10 @@ void DeleteGroup(int groupId) {
         g_app.allUrls.erase(url);
         g_grid.selectedUrls.erase(url);
         g_app.pinnedUrls.erase(url);
+        // A reminder of a URL that is gone would still fire.
+        g_app.reminderDates.erase(url);
+        g_app.reminderActions.erase(url);
+        g_app.reminderRepeats.erase(url);
     }
     g_app.groups.erase(group);
     SetGroupCollapsed(groupId, false);

@@ -9,6 +9,7 @@
 #include "grid/VisibleRows.h"
 #include "model/AppState.h"
 #include "settings/Settings.h"
+#include "storage/CatalogueFileState.h"
 
 HWND g_statusBar = nullptr;
 
@@ -75,8 +76,10 @@ std::wstring BuildFilterSummary() {
     return summary;
 }
 
+// A problem with the database file comes first: it is what the user most
+// needs to see.
 std::wstring BuildStatusText() {
-    std::wstring text;
+    std::wstring text = StorageStatusText();
     AppendCounter(text, L"Total: ", static_cast<long long>(g_app.allUrls.size()));
     AppendCounter(text, L"Visible: ", static_cast<long long>(g_grid.visibleRows.size()));
     AppendCounter(text, L"Selected: ", static_cast<long long>(CountSelectedVisibleRows()));

@@ -32,16 +32,37 @@ class CatalogueLoadingScope {
 // Stored group row id to the id of the group in memory that receives its URLs.
 using GroupIdMap = std::map<int64_t, int>;
 
+// A read that ends in anything but the last row is a failed read: the rows
+// it did not deliver are still in the file.
+class ReadFailure {
+   public:
+    explicit ReadFailure(sqlite3* db) : db_(db) {}
+    // For a statement that could not be prepared.
+    bool NotPrepared() { return Fail(sqlite3_errcode(db_)); }
+    // The result of the step that ended a loop over rows.
+    bool Ended(int rc) { return rc == SQLITE_DONE || Fail(rc); }
+    int code() const { return code_; }
+
+   private:
+    bool Fail(int rc) {
+        code_ = rc == SQLITE_OK || rc == SQLITE_DONE || rc == SQLITE_ROW ? SQLITE_ERROR : rc;
+        return false;
+    }
+    sqlite3* db_;
+    int code_ = SQLITE_OK;
+};
+
 // Stored names merge with groups already in memory by the case-insensitive
 // name rule, so a stored "uncategorized" joins the default group.
-bool LoadGroups(sqlite3* db, GroupIdMap& groupIds) {
+bool LoadGroups(sqlite3* db, GroupIdMap& groupIds, ReadFailure& failure) {
     SqliteStatement query(db, "SELECT id, name, updated FROM groups ORDER BY sort_order;");
-    if (!query) return false;
+    if (!query) return failure.NotPrepared();
     // The first group of each folded name, kept as a map so that a large
     // number of stored groups is not matched by scanning the list per row.
     std::map<std::wstring, int> byFoldedName;
     for (const UrlGroup& group : g_app.groups) byFoldedName.emplace(FoldAsciiCase(group.name), group.id);
-    while (sqlite3_step(query.get()) == SQLITE_ROW) {
+    int rc;
+    while ((rc = sqlite3_step(query.get())) == SQLITE_ROW) {
         std::wstring name = ColumnText(query.get(), 1);
         if (name.empty()) continue;
         std::wstring updated = ColumnText(query.get(), 2);
@@ -53,7 +74,7 @@ bool LoadGroups(sqlite3* db, GroupIdMap& groupIds) {
         byFoldedName.emplace(folded, id);
         groupIds[sqlite3_column_int64(query.get(), 0)] = id;
     }
-    return true;
+    return failure.Ended(rc);
 }
 
 // A counter beyond what the catalogue holds is kept at its largest value
@@ -167,7 +188,7 @@ void AssignAttributes(std::vector<LoadedUrl>& rows, const std::vector<size_t>& b
     }
 }
 
-bool LoadUrls(sqlite3* db, const GroupIdMap& groupIds) {
+bool LoadUrls(sqlite3* db, const GroupIdMap& groupIds, ReadFailure& failure) {
     {
         CatalogueLoadingScope loading;
         SqliteStatement query(
@@ -175,11 +196,13 @@ bool LoadUrls(sqlite3* db, const GroupIdMap& groupIds) {
             "SELECT u.group_id, u.url, u.title, u.created, u.updated, u.open_count, u.last_opened, "
             "u.pinned, u.reminder_date, u.reminder_action, u.reminder_repeat FROM urls u JOIN groups "
             "g ON u.group_id = g.id ORDER BY g.sort_order, u.sort_order;");
-        if (!query) return false;
+        if (!query) return failure.NotPrepared();
         std::vector<LoadedUrl> rows;
         LoadedUrl row;
-        while (sqlite3_step(query.get()) == SQLITE_ROW)
+        int rc;
+        while ((rc = sqlite3_step(query.get())) == SQLITE_ROW)
             if (ReadUrlRow(query.get(), groupIds, row)) rows.push_back(std::move(row));
+        if (!failure.Ended(rc)) return false;
         // Attributes first, then the URLs are filed in row order; a URL that
         // is already filed is refused and its attributes stay.
         std::vector<size_t> byUrl = UrlOrder(rows);
@@ -193,31 +216,34 @@ bool LoadUrls(sqlite3* db, const GroupIdMap& groupIds) {
     return true;
 }
 
-void LoadTags(sqlite3* db) {
+bool LoadTags(sqlite3* db, ReadFailure& failure) {
     g_app.tagNames.clear();
     SqliteStatement query(db, "SELECT name, updated FROM tags ORDER BY name;");
-    if (!query) return;
-    while (sqlite3_step(query.get()) == SQLITE_ROW) {
+    if (!query) return failure.NotPrepared();
+    int rc;
+    while ((rc = sqlite3_step(query.get())) == SQLITE_ROW) {
         std::wstring name = ColumnText(query.get(), 0);
         if (name.empty()) continue;
         g_app.tagNames.push_back(name);
         std::wstring updated = ColumnText(query.get(), 1);
         if (!updated.empty()) g_app.tagUpdatedAt[name] = updated;
     }
+    return failure.Ended(rc);
 }
 
 // Appends to what urlTags already holds; the list is not emptied first.
-void LoadTagAttachments(sqlite3* db) {
+bool LoadTagAttachments(sqlite3* db, ReadFailure& failure) {
     SqliteStatement query(
         db,
         "SELECT u.url, t.name FROM url_tags ut JOIN urls u ON ut.url_id = u.id JOIN tags t ON "
         "ut.tag_id = t.id;");
-    if (!query) return;
+    if (!query) return failure.NotPrepared();
     // Rows mostly come grouped by URL: while the stored bytes repeat, the
     // previous row's list is reused without converting or searching again.
     auto list = g_app.urlTags.end();
     std::string previousUrl;
-    while (sqlite3_step(query.get()) == SQLITE_ROW) {
+    int rc;
+    while ((rc = sqlite3_step(query.get())) == SQLITE_ROW) {
         const char* urlBytes = reinterpret_cast<const char*>(sqlite3_column_text(query.get(), 0));
         std::string_view rawUrl(urlBytes ? urlBytes : "", (size_t)sqlite3_column_bytes(query.get(), 0));
         std::wstring tag = ColumnText(query.get(), 1);
@@ -230,30 +256,48 @@ void LoadTagAttachments(sqlite3* db) {
         }
         list->second.push_back(std::move(tag));
     }
+    return failure.Ended(rc);
 }
 
 // Rows come in row id order, which is the order the rules were saved in.
-bool LoadRules(sqlite3* db, const char* sql, std::vector<AutoRule>& rules) {
+bool LoadRules(sqlite3* db, const char* sql, std::vector<AutoRule>& rules, ReadFailure& failure) {
     rules.clear();
     SqliteStatement query(db, sql);
-    if (!query) return false;
-    while (sqlite3_step(query.get()) == SQLITE_ROW) {
+    if (!query) return failure.NotPrepared();
+    int rc;
+    while ((rc = sqlite3_step(query.get())) == SQLITE_ROW) {
         AutoRule rule{ColumnText(query.get(), 0), ColumnText(query.get(), 1)};
         if (!rule.pattern.empty() && !rule.target.empty()) rules.push_back(rule);
     }
-    return true;
+    return failure.Ended(rc);
+}
+
+// Every step, in order; false at the first that could not read all its rows.
+bool ReadEverything(sqlite3* db, ReadFailure& failure) {
+    GroupIdMap groupIds;
+    return LoadGroups(db, groupIds, failure) && LoadUrls(db, groupIds, failure) && LoadTags(db, failure) &&
+           LoadTagAttachments(db, failure) &&
+           LoadRules(db, "SELECT pattern, tag_name FROM auto_tag_rules;", g_app.autoTagRules, failure) &&
+           LoadRules(db, "SELECT pattern, group_name FROM auto_group_rules;", g_app.autoGroupRules, failure);
 }
 
 }  // namespace
 
-void LoadCatalogue() {
-    SqliteConnection db(OpenDatabase());
-    if (!db) return;
-    GroupIdMap groupIds;
-    if (!LoadGroups(db.get(), groupIds)) return;
-    if (!LoadUrls(db.get(), groupIds)) return;
-    LoadTags(db.get());
-    LoadTagAttachments(db.get());
-    LoadRules(db.get(), "SELECT pattern, tag_name FROM auto_tag_rules;", g_app.autoTagRules);
-    LoadRules(db.get(), "SELECT pattern, group_name FROM auto_group_rules;", g_app.autoGroupRules);
+// A load that cannot read everything takes nothing in: the catalogue goes
+// back to what it was, and the file is marked unread so that no save
+// deletes the rows the load missed.
+LoadResult LoadCatalogue() {
+    const std::wstring path = DatabasePath();
+    int errorCode = SQLITE_OK;
+    SqliteConnection db(OpenDatabase(&errorCode));
+    if (db) {
+        AppState before = g_app;
+        ReadFailure failure(db.get());
+        if (!ReadEverything(db.get(), failure)) {
+            errorCode = failure.code();
+            g_app = std::move(before);
+        }
+    }
+    NoteLoadOutcome(path, errorCode);
+    return LoadResult{errorCode == SQLITE_OK ? LoadStatus::Complete : LoadStatus::Unread, errorCode};
 }

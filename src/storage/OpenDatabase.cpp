@@ -74,22 +74,29 @@ bool UrlsColumnExists(sqlite3* db, const char* column) {
     return false;
 }
 
-sqlite3* OpenDatabase() {
+sqlite3* OpenDatabase(int* errorCode) {
+    if (errorCode) *errorCode = SQLITE_OK;
     std::string path = Utf8FromWide(DatabasePath());
     sqlite3* raw = nullptr;
     int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     SqliteConnection db(raw);
     if (rc != SQLITE_OK) {
         DebugText(L"SQLite: failed to open database\n");
+        if (errorCode) *errorCode = rc;
         return nullptr;
     }
+    // Backup, sync and virus-scanning tools hold the file for a moment; a
+    // short wait for them is better than a failed load or save.
+    sqlite3_busy_timeout(db.get(), kDatabaseBusyTimeoutMs);
 
     // A file that is not a database fails here, before anything is written
     // to it.
     char* error = nullptr;
-    if (sqlite3_exec(db.get(), kSchemaScript, nullptr, nullptr, &error) != SQLITE_OK) {
+    rc = sqlite3_exec(db.get(), kSchemaScript, nullptr, nullptr, &error);
+    if (rc != SQLITE_OK) {
         DebugText(WideFromUtf8(error ? error : "").c_str());
         sqlite3_free(error);
+        if (errorCode) *errorCode = rc;
         return nullptr;
     }
 

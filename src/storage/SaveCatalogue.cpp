@@ -29,13 +29,23 @@ bool TakeReadLock(sqlite3* db) {
 
 }  // namespace
 
-void SaveCatalogue() {
+// The rows of a file whose catalogue was never read completely are left
+// alone: writing the catalogue in memory would delete all the read missed.
+SaveResult SaveCatalogue() {
     const std::wstring path = DatabasePath();
+    if (CatalogueFileUnread()) return SaveResult::LeftUnread;
     std::optional<uint32_t> counterBeforeOpen = ReadFileChangeCounter(path);
-    SqliteConnection db(OpenDatabase());
-    if (!db) return;
+    int openError = SQLITE_OK;
+    SqliteConnection db(OpenDatabase(&openError));
+    if (!db) {
+        NoteSaveOutcome(path, openError);
+        return SaveResult::Failed;
+    }
     SaveTransaction tx(db.get());
-    tx.Exec("BEGIN TRANSACTION;");
+    if (!tx.Exec("BEGIN TRANSACTION;")) {
+        NoteSaveOutcome(path, tx.FailureCode() ? tx.FailureCode() : sqlite3_errcode(db.get()));
+        return SaveResult::Failed;
+    }
 
     StoredRows& rows = g_storedRows;
     bool locked = TakeReadLock(db.get());
@@ -63,4 +73,10 @@ void SaveCatalogue() {
     // Every save writes the group rows, so a commit advances the counter by one.
     rows.valid = commit && outcome == ChangeWrite::Done && counterTracked;
     if (rows.valid) rows.changeCounter = counter + 1;
+
+    int failure = tx.FailureCode();
+    if (!commit && failure == SQLITE_OK) failure = sqlite3_errcode(db.get());
+    if (!commit && failure == SQLITE_OK) failure = SQLITE_ERROR;
+    NoteSaveOutcome(path, commit ? SQLITE_OK : failure);
+    return commit ? SaveResult::Saved : SaveResult::Failed;
 }

@@ -475,11 +475,11 @@ ChangeWrite WriteCatalogueChanges(SaveTransaction& tx, sqlite3* db, StoredRows& 
     ++rows.saveCount;
     bool exact = true;
 
-    std::map<std::wstring, int64_t> groupsBefore = GroupRowIds(db);
+    std::map<std::wstring, int64_t> groupsBefore = GroupRowIds(tx, db);
     if (!WriteGroups(tx, db)) return ChangeWrite::Abandon;
     if (tx.Healthy()) DeleteGroupsNotKept(tx, db);
     if (!tx.Healthy()) return ChangeWrite::Abandon;
-    std::map<std::wstring, int64_t> groupRowIds = GroupRowIds(db);
+    std::map<std::wstring, int64_t> groupRowIds = GroupRowIds(tx, db);
     ForgetRowsOfDeletedGroups(rows, groupsBefore, groupRowIds);
 
     CompareStoredValues(rows);

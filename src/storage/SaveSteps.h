@@ -21,6 +21,8 @@ class SaveTransaction {
 
     // False once the save has to be abandoned.
     bool Healthy() const { return healthy_; }
+    // SQLite's result code of the failure that ended the save.
+    int FailureCode() const { return failureCode_; }
 
     bool Exec(const char* sql) { return Check(sqlite3_exec(db_, sql, nullptr, nullptr, nullptr)); }
 
@@ -34,18 +36,31 @@ class SaveTransaction {
 
     void Rollback() { sqlite3_exec(db_, "ROLLBACK;", nullptr, nullptr, nullptr); }
 
+    // For a loop over rows that the save needs whole: ending on anything
+    // but the last row abandons the save.
+    bool ReadEnded(int rc) {
+        if (rc == SQLITE_DONE) return true;
+        if (healthy_) failureCode_ = rc == SQLITE_ROW || rc == SQLITE_OK ? SQLITE_ERROR : rc;
+        healthy_ = false;
+        return false;
+    }
+
    private:
     bool Check(int rc) {
         if (rc == SQLITE_OK || rc == SQLITE_DONE || rc == SQLITE_ROW) return true;
         int primary = rc & 0xff;
         bool harmless = primary == SQLITE_CONSTRAINT || primary == SQLITE_ERROR || primary == SQLITE_MISUSE ||
                         primary == SQLITE_TOOBIG || primary == SQLITE_RANGE || primary == SQLITE_MISMATCH;
-        if (!harmless || sqlite3_get_autocommit(db_)) healthy_ = false;
+        if ((!harmless || sqlite3_get_autocommit(db_)) && healthy_) {
+            healthy_ = false;
+            failureCode_ = rc;
+        }
         return false;
     }
 
     sqlite3* db_;
     bool healthy_ = true;
+    int failureCode_ = SQLITE_OK;
 };
 
 
@@ -70,7 +85,8 @@ void BindUrlRow(sqlite3_stmt* stmt, int64_t groupRowId, const std::wstring& url,
 // Steps of a save, each as the whole rewrite performs it.
 bool WriteGroups(SaveTransaction& tx, sqlite3* db);  // false when it cannot be prepared
 void DeleteGroupsNotKept(SaveTransaction& tx, sqlite3* db);
-std::map<std::wstring, int64_t> GroupRowIds(sqlite3* db);  // stored name -> row id
+// Stored name -> row id; abandons the save when the rows cannot all be read.
+std::map<std::wstring, int64_t> GroupRowIds(SaveTransaction& tx, sqlite3* db);
 void WriteTags(SaveTransaction& tx, sqlite3* db);
 void DeleteTagsNotKept(SaveTransaction& tx, sqlite3* db);
 void WriteAllRules(SaveTransaction& tx, sqlite3* db);

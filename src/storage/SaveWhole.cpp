@@ -71,12 +71,17 @@ bool WriteGroups(SaveTransaction& tx, sqlite3* db) {
 }
 
 
-std::map<std::wstring, int64_t> GroupRowIds(sqlite3* db) {
+std::map<std::wstring, int64_t> GroupRowIds(SaveTransaction& tx, sqlite3* db) {
     std::map<std::wstring, int64_t> rowIds;
     SqliteStatement query(db, "SELECT id, name FROM groups;");
-    if (!query) return rowIds;
-    while (sqlite3_step(query.get()) == SQLITE_ROW)
+    if (!query) {
+        tx.ReadEnded(sqlite3_errcode(db));
+        return rowIds;
+    }
+    int rc;
+    while ((rc = sqlite3_step(query.get())) == SQLITE_ROW)
         rowIds[ColumnText(query.get(), 1)] = sqlite3_column_int64(query.get(), 0);
+    tx.ReadEnded(rc);
     return rowIds;
 }
 
@@ -181,7 +186,7 @@ bool WriteWholeCatalogue(SaveTransaction& tx, sqlite3* db) {
     if (!WriteGroups(tx, db)) return false;
     if (tx.Healthy()) DeleteGroupsNotKept(tx, db);
     if (!tx.Healthy()) return false;
-    if (!WriteUrls(tx, db, GroupRowIds(db))) return false;
+    if (!WriteUrls(tx, db, GroupRowIds(tx, db))) return false;
     if (tx.Healthy())
         DeleteRowsNotKept(tx, db, g_app.allUrls, "CREATE TEMP TABLE _keep_urls (url TEXT);",
                           "INSERT INTO _keep_urls (url) VALUES (?);",

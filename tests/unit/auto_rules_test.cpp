@@ -43,9 +43,10 @@ TEST_F(AutoRulesTest, TagRulesAllApplyWithoutDuplicates) {
     g_app.tagNames = {L"work"};
     g_app.autoTagRules = {{L"example", L"Work"}, {L".org", L"Org"}, {L"EXAMPLE", L"WORK"}};
     EXPECT_TRUE(ApplyAutoTagRules(L"https://example.org"));
-    // "Work" matched the existing "work" so no new name; the URL list keeps the rule's case.
+    // "Work" matched the existing "work": no new name, and the URL carries the
+    // vocabulary's spelling, the one a tags row exists for.
     EXPECT_EQ(g_app.tagNames, (std::vector<std::wstring>{L"work", L"Org"}));
-    EXPECT_EQ(g_app.urlTags[L"https://example.org"], (std::vector<std::wstring>{L"Work", L"Org"}));
+    EXPECT_EQ(g_app.urlTags[L"https://example.org"], (std::vector<std::wstring>{L"work", L"Org"}));
     EXPECT_TRUE(g_app.tagUpdatedAt.count(L"Org"));
     EXPECT_FALSE(g_app.tagUpdatedAt.count(L"work"));
     EXPECT_FALSE(ApplyAutoTagRules(L"https://example.org"));  // already carries both

@@ -248,8 +248,11 @@ struct LockReleaseDuringSave {
     static inline std::string lastSql;
     static inline bool released = false;
 
-    static int Trace(unsigned, void*, void*, void* sql) {
+    // Installed again at every statement: the connection sets a busy
+    // timeout of its own after it is opened, which replaces any handler.
+    static int Trace(unsigned, void*, void* stmt, void* sql) {
         lastSql = static_cast<const char*>(sql);
+        sqlite3_busy_handler(sqlite3_db_handle(static_cast<sqlite3_stmt*>(stmt)), Busy, nullptr);
         return 0;
     }
     static int Busy(void*, int) {

@@ -3,6 +3,7 @@
 #include "grid/GridState.h"
 #include "grid/GroupOperations.h"
 #include "model/AppState.h"
+#include "model/Undo.h"
 #include "settings/Settings.h"
 #include "storage/Database.h"
 
@@ -61,6 +62,26 @@ TEST_F(GroupOperations, DeleteGroupUnfilesItsUrlsButKeepsTheirOtherEntries) {
     EXPECT_EQ(Names().size(), 2u);
     // An unfiled URL can be filed again.
     EXPECT_TRUE(AddUrlToGroup(a_, L"https://b1"));
+}
+
+// A reminder of a URL that went with its group would still fire; undo
+// brings the group and its reminders back together.
+TEST_F(GroupOperations, DeleteGroupErasesTheRemindersOfItsUrlsAndUndoBringsThemBack) {
+    g_app.reminderDates = {{L"https://b1", L"2030-01-01 09:00"}, {L"https://a1", L"2030-02-02 10:00"}};
+    g_app.reminderActions = {{L"https://b1", ReminderAction::Open}, {L"https://a1", ReminderAction::Both}};
+    g_app.reminderRepeats = {{L"https://b1", ReminderRepeat::Weekly}};
+    const AppState before = g_app;
+    PushUndo(L"Delete Group");
+    DeleteGroup(b_);
+    EXPECT_EQ(g_app.reminderDates, (std::map<std::wstring, std::wstring>{{L"https://a1", L"2030-02-02 10:00"}}));
+    EXPECT_EQ(g_app.reminderActions,
+              (std::map<std::wstring, ReminderAction>{{L"https://a1", ReminderAction::Both}}));
+    EXPECT_TRUE(g_app.reminderRepeats.empty());
+    Undo();
+    EXPECT_EQ(Names(), (std::vector<std::wstring>{L"A", L"B", L"C"}));
+    EXPECT_EQ(g_app.reminderDates, before.reminderDates);
+    EXPECT_EQ(g_app.reminderActions, before.reminderActions);
+    EXPECT_EQ(g_app.reminderRepeats, before.reminderRepeats);
 }
 
 TEST_F(GroupOperations, GroupsMoveOneStepWithinTheList) {
