@@ -1,5 +1,6 @@
 #include "app/StorageNotices.h"
 
+#include "app/DebugLog.h"
 #include "app/MainWindow.h"
 #include "app/Tray.h"
 #include "grid/GridState.h"
@@ -14,6 +15,7 @@ void OnStorageNotice(const StorageNotice& notice) {
     UpdateStatusBar();
     if (notice.balloon.empty()) return;
     g_lastNotice = notice.balloon;
+    DebugText((L"Vantrelix: " + notice.balloon + L"\n").c_str());
     // The start-up load runs before the tray icon exists.
     if (TrayIconPresent())
         ShowTrayBalloon(kProductName, notice.balloon, nullptr);
