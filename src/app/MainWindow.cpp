@@ -9,13 +9,14 @@
 #include "app/Accelerators.h"
 #include "app/Commands.h"
 #include "app/ControlColors.h"
-#include "app/DebugLog.h"
+#include "base/DebugLog.h"
 #include "app/FunctionKeys.h"
 #include "app/Layout.h"
 #include "app/Menus.h"
 #include "app/OwnerDraw.h"
 #include "app/StorageNotices.h"
 #include "app/Tray.h"
+#include "app/ViewWiring.h"
 #include "capture/ClipboardCapture.h"
 #include "grid/FilterBar.h"
 #include "grid/GridState.h"
@@ -254,6 +255,7 @@ ATOM MyRegisterClass(HINSTANCE instance) {
 
 bool InitInstance(HINSTANCE instance) {
     g_instance = instance;
+    ConnectCatalogueViews();
     RECT outer{0, 0, 600, 400};
     if (!AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0)) outer = RECT{0, 0, 600, 400};
     int w = outer.right - outer.left, h = outer.bottom - outer.top;

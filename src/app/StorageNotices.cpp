@@ -1,6 +1,6 @@
 #include "app/StorageNotices.h"
 
-#include "app/DebugLog.h"
+#include "base/DebugLog.h"
 #include "app/MainWindow.h"
 #include "app/Tray.h"
 #include "grid/GridState.h"

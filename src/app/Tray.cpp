@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "app/CommandIds.h"
-#include "app/DebugLog.h"
+#include "base/DebugLog.h"
 #include "app/MainWindow.h"
 #include "resource.h"
 #include "settings/Settings.h"

@@ -1,7 +1,7 @@
 #include "app/UrlCommands.h"
 
 #include "grid/Selection.h"
-#include "model/CatalogueEdits.h"
+#include "grid/SelectionEdits.h"
 #include "storage/Database.h"
 
 void DeleteSelectedAndSave() {

@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "app/DebugLog.h"
+#include "base/DebugLog.h"
 #include "app/MainWindow.h"
 #include "app/Menus.h"
 #include "app/Tray.h"

@@ -6,9 +6,8 @@
 #include <cwchar>
 #include <unordered_map>
 
-#include "grid/GridState.h"
+#include "model/CatalogueViews.h"
 #include "model/TextUtil.h"
-#include "net/FaviconFetch.h"
 
 AppState g_app;
 
@@ -74,8 +73,8 @@ bool AddUrlToGroup(int groupId, const std::wstring& url) {
     g_app.allUrls.insert(url);
     g->urls.push_back(url);
     if (!g_app.createdAt.count(url)) g_app.createdAt[url] = NowTimestamp();
-    StartFaviconFetch(url);
-    RefreshGrid();
+    NotifyUrlFiled(url);
+    NotifyRowsChanged();
     return true;
 }
 
@@ -122,9 +121,9 @@ std::vector<bool> AddUrlsToGroups(const std::vector<UrlFiling>& filings, const s
     for (size_t i = 0; i < filings.size(); ++i) {
         if (!accepted[i]) continue;
         groupsById[filings[i].groupId]->urls.push_back(*filings[i].url);
-        StartFaviconFetch(*filings[i].url);
+        NotifyUrlFiled(*filings[i].url);
     }
-    if (std::find(accepted.begin(), accepted.end(), true) != accepted.end()) RefreshGrid();
+    if (std::find(accepted.begin(), accepted.end(), true) != accepted.end()) NotifyRowsChanged();
     return accepted;
 }
 
@@ -144,6 +143,6 @@ void ClearCatalogue() {
     g_app.reminderDates.clear();
     g_app.reminderActions.clear();
     g_app.reminderRepeats.clear();
-    ResetGridViewState();
-    RefreshGrid();
+    NotifyCatalogueCleared();
+    NotifyRowsChanged();
 }

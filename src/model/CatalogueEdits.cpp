@@ -2,19 +2,12 @@
 
 #include <algorithm>
 #include <map>
-#include <string>
-#include <vector>
 
-#include "grid/GridState.h"
-#include "grid/Selection.h"
 #include "model/AppState.h"
-#include "model/Undo.h"
 
 namespace {
 
-// How many times each URL is to be taken out of a list: a URL named n times
-// loses its first n entries, as if "remove the first entry equal to it" were
-// repeated n times.
+// How many times each URL is to be taken out of a list.
 using RemovalCounts = std::map<std::wstring, int>;
 
 // One pass over the list however many URLs are removed: removing them one by
@@ -41,19 +34,11 @@ void EraseKeys(Map& map, const RemovalCounts& urls) {
 
 }  // namespace
 
-void DeleteSelectedUrls() {
-    const int r = GetFocusRow();
-    std::vector<std::wstring> doomed = GetSelectedUrls();
-    if (doomed.empty() && r >= 0) doomed.push_back(g_grid.visibleRows[r].url);
-    if (doomed.empty()) return;
-
-    PushUndo(L"Delete");
-
+void RemoveUrls(const std::vector<std::wstring>& urls) {
     RemovalCounts counts;
-    for (const std::wstring& url : doomed) ++counts[url];
+    for (const std::wstring& url : urls) ++counts[url];
     for (UrlGroup& group : g_app.groups) RemoveFirstEntries(group.urls, counts);
     EraseKeys(g_app.allUrls, counts);
-    EraseKeys(g_grid.selectedUrls, counts);
     EraseKeys(g_app.pinnedUrls, counts);
     EraseKeys(g_app.titles, counts);
     EraseKeys(g_app.createdAt, counts);
@@ -62,49 +47,25 @@ void DeleteSelectedUrls() {
     EraseKeys(g_app.validationStatus, counts);
     EraseKeys(g_app.openCounts, counts);
     EraseKeys(g_app.lastOpenedAt, counts);
-    // A deleted URL's reminder would otherwise still fire until the next
+    // A removed URL's reminder would otherwise still fire until the next
     // start, since the reminder check walks every entry. Undo brings the
     // entries back with the rest of the snapshot.
     EraseKeys(g_app.reminderDates, counts);
     EraseKeys(g_app.reminderActions, counts);
     EraseKeys(g_app.reminderRepeats, counts);
-
-    // The deleted rows leave the row list at once: without a grid window
-    // nothing rebuilds it, and the row chosen below must never be a URL that
-    // is gone. With a window the rebuild gives the same list.
-    std::erase_if(g_grid.visibleRows,
-                  [&counts](const VisibleRow& row) { return counts.count(row.url) != 0; });
-    RefreshGridWithColumns();
-
-    const int n = static_cast<int>(g_grid.visibleRows.size());
-    if (n == 0)
-        SelectOnlyRow(-1);
-    else
-        SelectOnlyRow(std::min(std::max(r, 0), n - 1));
 }
 
-void MoveUrlsToGroup(int row, int targetGroupId) {
-    std::vector<int> rows = GetSelectedRows();
-    // A row past the end is treated like no row: it names no URL to move.
-    if (rows.empty() && row >= 0 && row < static_cast<int>(g_grid.visibleRows.size())) rows.push_back(row);
-    if (rows.empty()) return;
+// Removals are gathered per source group and done in one pass each; the
+// appends keep the order of `sources`.
+void MoveUrls(const std::vector<UrlPlace>& sources, int targetGroupId) {
     UrlGroup* target = FindGroupById(targetGroupId);
     if (!target) return;
-
-    PushUndo(L"Move to Group");
-
-    // Removals are gathered per source group and done in one pass each, for
-    // the same reason as in DeleteSelectedUrls; the appends keep row order.
     std::map<int, RemovalCounts> removals;
-    for (int index : rows) {
-        const VisibleRow& source = g_grid.visibleRows[index];
+    for (const UrlPlace& source : sources) {
         if (source.groupId == targetGroupId) continue;
         ++removals[source.groupId][source.url];
         target->urls.push_back(source.url);
     }
     for (const auto& [groupId, counts] : removals)
         if (UrlGroup* group = FindGroupById(groupId)) RemoveFirstEntries(group->urls, counts);
-
-    RefreshGridWithColumns();
-    RefreshGrid();
 }

@@ -1,11 +1,19 @@
 #pragma once
-// The two edits that act on the grid's selection. Both record their own undo
-// step; neither saves: the commands that call them do.
+// Removing and moving URLs, by their text. The edits on the grid's selection
+// are built on these; neither records undo nor saves.
+#include <string>
+#include <vector>
 
-// Deletes the selected URLs, or the focused row's URL when none is selected,
-// then selects the row that now stands where the focus was.
-void DeleteSelectedUrls();
+// Takes the URLs out of their groups with every attribute. A URL named n
+// times loses its first n entries, as if "remove the first entry equal to
+// it" were repeated n times.
+void RemoveUrls(const std::vector<std::wstring>& urls);
 
-// Moves the URLs of the selected rows, or of `row` when none is selected, to
-// the end of the group with `targetGroupId`.
-void MoveUrlsToGroup(int row, int targetGroupId);
+struct UrlPlace {
+    int groupId;
+    std::wstring url;
+};
+// Appends each URL, in order, to the group with `targetGroupId` and takes
+// one entry of it out of the group it came from; URLs that already sit in the
+// target stay where they are. Nothing happens when the target does not exist.
+void MoveUrls(const std::vector<UrlPlace>& sources, int targetGroupId);

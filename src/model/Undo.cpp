@@ -2,9 +2,7 @@
 
 #include <utility>
 
-#include "app/Menus.h"
-#include "grid/FilterBar.h"
-#include "grid/GridState.h"
+#include "model/CatalogueViews.h"
 #include "model/TextUtil.h"
 #include "storage/Database.h"
 
@@ -20,9 +18,7 @@ UndoSnapshot TakeSnapshot(const std::wstring& label) {
     s.catalogue = g_app;
     s.catalogue.autoTagRules.clear();
     s.catalogue.autoGroupRules.clear();
-    s.selectedUrls = g_grid.selectedUrls;
-    s.focusRow = g_grid.focusRow;
-    s.collapsedGroups = g_grid.collapsedGroups;
+    if (g_catalogueViews.saveViewInto) g_catalogueViews.saveViewInto(s);
     return s;
 }
 
@@ -33,16 +29,14 @@ void RestoreSnapshot(UndoSnapshot s) {
     s.catalogue.autoTagRules = std::move(g_app.autoTagRules);
     s.catalogue.autoGroupRules = std::move(g_app.autoGroupRules);
     g_app = std::move(s.catalogue);
-    g_grid.selectedUrls = std::move(s.selectedUrls);
-    g_grid.focusRow = s.focusRow;
-    g_grid.collapsedGroups = std::move(s.collapsedGroups);
+    if (g_catalogueViews.restoreViewFrom) g_catalogueViews.restoreViewFrom(s);
 
     // Tags, reminders and groups may all have changed: every view that lists
     // them is rebuilt before the catalogue is written back.
-    FillTagFilterCombo();
-    FillReminderFilterCombo();
-    RebuildGroupMenus();
-    RefreshGridWithColumns();
+    NotifyTagsChanged();
+    NotifyRemindersChanged();
+    NotifyGroupsChanged();
+    NotifyRowsAndColumnsChanged();
     SaveCatalogue();
 }
 

@@ -3,7 +3,7 @@
 #include <climits>
 #include <string>
 
-#include "app/ModulePath.h"
+#include "base/ModulePath.h"
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 

@@ -1,4 +1,4 @@
-#include "app/ModulePath.h"
+#include "base/ModulePath.h"
 #include "settings/Settings.h"
 #include "storage/Database.h"
 

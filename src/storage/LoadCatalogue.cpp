@@ -8,8 +8,8 @@
 #include <vector>
 #include <string>
 
-#include "grid/Columns.h"
 #include "model/AppState.h"
+#include "model/CatalogueViews.h"
 #include "model/TextUtil.h"
 #include "storage/Database.h"
 #include "storage/SqliteHandles.h"
@@ -212,7 +212,7 @@ bool LoadUrls(sqlite3* db, const GroupIdMap& groupIds, ReadFailure& failure) {
         for (const LoadedUrl& r : rows) filings.push_back({r.groupId, &r.url});
         AddUrlsToGroups(filings, &byUrl);
     }
-    AutoSizeColumns();
+    NotifyColumnsChanged();
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/DebugLog.h"
+#include "base/DebugLog.h"
 #include "model/TextUtil.h"
 #include "storage/Database.h"
 #include "storage/SqliteHandles.h"

@@ -4,7 +4,7 @@
 
 #include "edit_test_support.h"
 #include "grid/Selection.h"
-#include "model/CatalogueEdits.h"
+#include "grid/SelectionEdits.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/ModulePath.h"
+#include "base/ModulePath.h"
 #include "storage/Database.h"
 #include "storage/SqliteHandles.h"
 #include "storage_test_support.h"

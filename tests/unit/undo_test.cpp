@@ -3,7 +3,7 @@
 #include "capture/ClipboardCapture.h"
 #include "edit_test_support.h"
 #include "grid/Selection.h"
-#include "model/CatalogueEdits.h"
+#include "grid/SelectionEdits.h"
 
 namespace {
 
