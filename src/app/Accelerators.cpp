@@ -1,6 +1,6 @@
 #include "app/Accelerators.h"
 
-#include "app/CommandIds.h"
+#include "ui/CommandIds.h"
 #include "app/MainWindow.h"
 
 // Alt with 0x2F (VK_HELP) and with 0x3F, a code no key produces, are kept as

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/CommandIds.h"
+#include "ui/CommandIds.h"
 #include "app/Tray.h"
 #include "app/UrlCommands.h"
 #include "grid/FilterBar.h"

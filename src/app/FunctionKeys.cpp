@@ -1,6 +1,6 @@
 #include "app/FunctionKeys.h"
 
-#include "app/CommandIds.h"
+#include "ui/CommandIds.h"
 
 const std::array<FunctionKeyButton, kFunctionKeyCount> kFunctionKeyButtons{{
     {L"F3 Go To", IDM_OPEN_IN_BROWSER},

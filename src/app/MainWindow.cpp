@@ -26,10 +26,10 @@
 #include "resource.h"
 #include "settings/Settings.h"
 #include "storage/Database.h"
+#include "ui/FaviconImages.h"
 #include "ui/ThemeBrushes.h"
 
 HWND g_mainWindow = nullptr;
-HIMAGELIST FaviconImageList = nullptr;
 
 namespace {
 

@@ -22,7 +22,6 @@ inline constexpr wchar_t kProductName[] = L"Vantrelix";
 inline constexpr wchar_t kProductVersion[] = L"1.3.5";
 
 extern HWND g_mainWindow;
-extern HIMAGELIST FaviconImageList;
 
 // The whole program: start-up, message loop and shutdown. Returns the exit code.
 int RunVantrelix(HINSTANCE instance);

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "app/CommandIds.h"
+#include "ui/CommandIds.h"
 #include "base/DebugLog.h"
 #include "app/MainWindow.h"
 #include "resource.h"

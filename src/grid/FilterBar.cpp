@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "app/Layout.h"
 #include "grid/Columns.h"
+#include "grid/FilterBarLayout.h"
 #include "grid/GridState.h"
 #include "grid/SearchBox.h"
 #include "grid/Selection.h"

@@ -7,7 +7,7 @@
 // DisplayLineOfRow, never by walking the rows.
 #include <algorithm>
 
-#include "app/CommandIds.h"
+#include "ui/CommandIds.h"
 #include "grid/Columns.h"
 #include "grid/GridInternal.h"
 #include "grid/RowTextCache.h"

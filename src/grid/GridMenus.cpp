@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/CommandIds.h"
+#include "ui/CommandIds.h"
 #include "grid/Columns.h"
 #include "grid/GridInternal.h"
 #include "grid/GridWindow.h"

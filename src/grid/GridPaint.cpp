@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "app/MainWindow.h"
 #include "grid/Columns.h"
 #include "grid/GridInternal.h"
 #include "grid/GridWindow.h"
 #include "grid/VisibleRows.h"
 #include "model/AppState.h"
+#include "ui/FaviconImages.h"
 
 namespace {
 

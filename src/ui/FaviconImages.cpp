@@ -1,0 +1,3 @@
+#include "ui/FaviconImages.h"
+
+HIMAGELIST FaviconImageList = nullptr;
