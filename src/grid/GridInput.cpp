@@ -220,9 +220,9 @@ void OnGridLButtonDown(HWND window, int x, int y, UINT keys) {
     Repaint(window);
 }
 
-void OnGridLButtonUp(HWND window) {
+void OnGridLButtonUp(HWND window, int x, int y) {
     if (g_grid.urlPressed)
-        FinishUrlPress();
+        FinishUrlPress(window, x, y);
     else if (g_grid.headerPressed)
         FinishHeaderPress();
     Repaint(window);

@@ -139,7 +139,7 @@ void SendGridCommand(HWND grid, UINT command);
 void OnGridMouseMove(HWND window, int x, int y);
 void OnGridMouseLeave(HWND window);
 void OnGridLButtonDown(HWND window, int x, int y, UINT keys);
-void OnGridLButtonUp(HWND window);
+void OnGridLButtonUp(HWND window, int x, int y);
 void OnGridLButtonDblClk(HWND window);
 void OnGridRButtonUp(HWND window, int x, int y);
 void OnGridCaptureChanged(HWND window);
@@ -157,7 +157,7 @@ void BeginHeaderPress(HWND window, int x);
 void BeginUrlPress(HWND window, int row, int x, int y);
 void TrackUrlDrag(HWND window, int x, int y);
 void TrackHeaderDrag(HWND window, int x);
-void FinishUrlPress();
+void FinishUrlPress(HWND window, int x, int y);
 void FinishHeaderPress();
 // Clears every press and drag field without acting on them.
 void ResetPressState();
