@@ -140,7 +140,7 @@ void OnGridMouseMove(HWND window, int x, int y);
 void OnGridMouseLeave(HWND window);
 void OnGridLButtonDown(HWND window, int x, int y, UINT keys);
 void OnGridLButtonUp(HWND window, int x, int y);
-void OnGridLButtonDblClk(HWND window);
+void OnGridLButtonDblClk(HWND window, int x, int y, UINT keys);
 void OnGridRButtonUp(HWND window, int x, int y);
 void OnGridCaptureChanged(HWND window);
 bool OnGridSetCursor(HWND window);

@@ -56,7 +56,7 @@ LRESULT CALLBACK GridWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             OnGridLButtonUp(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             return 0;
         case WM_LBUTTONDBLCLK:
-            OnGridLButtonDblClk(window);
+            OnGridLButtonDblClk(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), static_cast<UINT>(wParam));
             return 0;
         case WM_RBUTTONUP:
             OnGridRButtonUp(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));

@@ -143,6 +143,15 @@ class GridWindowTest : public testing::Test {
         Send(WM_LBUTTONUP, 0, last.x, last.y);
     }
 
+    // The platform turns the second press of a quick pair into a
+    // WM_LBUTTONDBLCLK; each press is followed by its release.
+    void DoubleClick(int x, int y) {
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+        Send(WM_LBUTTONUP, 0, x, y);
+        Send(WM_LBUTTONDBLCLK, MK_LBUTTON, x, y);
+        Send(WM_LBUTTONUP, 0, x, y);
+    }
+
     static int LineOfUrl(const std::wstring& url) { return DisplayLineOfRow(RowOfUrl(url)); }
     static int LineOfGroup(int groupId) {
         const auto& lines = CurrentDisplayLines();
@@ -499,6 +508,41 @@ TEST_F(GridWindowTest, UrlDragsReleasedOutsideTheGridMoveNothing) {
     }
 }
 
+// A quick second click in the header arrives as WM_LBUTTONDBLCLK. It is one
+// more header click, as in the platform's list views: on a cell the sort
+// moves on once more, on an edge it is a resize press. It never opens URLs.
+TEST_F(GridWindowTest, DoubleClicksInTheHeaderAreTwoHeaderClicksAndOpenNothing) {
+    struct Case {
+        const char* name;
+        int x;
+        int sortColumn;
+        bool ascending;
+    } cases[] = {
+        {"Title cell: ascending, then descending", 100, ColumnId::Title, false},
+        {"URL cell: ascending, then descending", 300, ColumnId::Url, false},
+        {"edge between # and Title: no sort", 43, -1, true},
+        {"edge between Title and URL: no sort", 238, -1, true},
+    };
+    const auto widths = g_settings.columnWidths;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_settings.sortColumn = -1;
+        g_settings.sortAscending = true;
+        RefreshGridWithColumns();
+        ClickLine(2);  // a focused row, which a row double-click would open
+        ASSERT_GE(g_grid.focusRow, 0);
+        g_commands.clear();
+        DoubleClick(c.x, 10);
+        EXPECT_TRUE(g_commands.empty());
+        EXPECT_EQ(g_settings.sortColumn, c.sortColumn);
+        EXPECT_EQ(g_settings.sortAscending, c.ascending);
+        EXPECT_EQ(g_settings.columnWidths, widths);
+        EXPECT_FALSE(g_grid.headerPressed);
+        EXPECT_FALSE(g_grid.resizing);
+        EXPECT_NE(GetCapture(), grid_);
+    }
+}
+
 TEST_F(GridWindowTest, NavigationKeysMoveTheFocusOverUrlRows) {
     struct Step {
         UINT key;
@@ -574,6 +618,17 @@ TEST_F(GridWindowTest, DoubleClickOpensTheFocusedUrl) {
     ClickLine(2);
     Send(WM_LBUTTONDBLCLK, MK_LBUTTON, 300, LineY(2));
     EXPECT_EQ(g_commands, std::vector<UINT>{2005});
+
+    // The whole sequence of a quick pair on another row: the first press
+    // selects it, the second opens it, nothing is dragged or sorted.
+    const auto before = CatalogueByGroup();
+    g_commands.clear();
+    DoubleClick(300, LineY(3));
+    EXPECT_EQ(g_commands, std::vector<UINT>{2005});
+    EXPECT_EQ(g_grid.selectedUrls, Urls({U(L"a", 3)}));
+    EXPECT_EQ(g_grid.focusRow, 2);
+    EXPECT_EQ(CatalogueByGroup(), before);
+    EXPECT_EQ(g_settings.sortColumn, -1);
 }
 
 TEST_F(GridWindowTest, WheelScrollsThreeLinesPerNotchOfAnySize) {
