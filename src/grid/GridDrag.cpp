@@ -20,6 +20,8 @@ void ResetUrlPress() {
     g_grid.urlPressed = false;
     g_grid.urlDragging = false;
     g_grid.dragSourceRow = -1;
+    g_grid.dragSourceUrl.clear();
+    g_grid.dragSourceGroupId = -1;
     g_grid.dropLine = -1;
     g_grid.dropAfter = false;
 }
@@ -38,6 +40,35 @@ void ResetHeaderPress() {
 // each finish acts on the fields first and releases last.
 void ReleaseGridCapture() {
     if (g_gridWindow && GetCapture() == g_gridWindow) ReleaseCapture();
+}
+
+// The line a URL dropped at a client point would land on. Outside the client
+// area there is none, also where the lines' extension to the left, right or
+// below would still name one.
+void SetUrlDropTarget(HWND window, int x, int y) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const auto& lines = CurrentDisplayLines();
+    const GridHit hit = HitTestGrid(CurrentColumnLayout(), x, y, g_grid.scrollX, g_grid.topLine,
+                                    static_cast<int>(lines.size()));
+    const bool inside = x >= client.left && x < client.right && y >= client.top && y < client.bottom;
+    g_grid.dropLine = inside && !hit.header ? hit.line : -1;
+    g_grid.dropAfter = g_grid.dropLine >= 0 && !lines[g_grid.dropLine].isGroupHeader &&
+                       DropGoesAfter(y, g_grid.dropLine, g_grid.topLine);
+}
+
+bool ListsUrl(const UrlGroup& group, const std::wstring& url) {
+    return std::find(group.urls.begin(), group.urls.end(), url) != group.urls.end();
+}
+
+// The group that lists the dragged URL now: the one it was pressed in while
+// it is still there, else the one an undo put it back into; none once the
+// URL has left the catalogue.
+UrlGroup* GroupListingUrl(const std::wstring& url, int pressedGroupId) {
+    if (UrlGroup* group = FindGroupById(pressedGroupId); group && ListsUrl(*group, url)) return group;
+    for (UrlGroup& group : g_app.groups)
+        if (ListsUrl(group, url)) return &group;
+    return nullptr;
 }
 
 }  // namespace
@@ -74,6 +105,8 @@ void BeginUrlPress(HWND window, int row, int x, int y) {
     g_grid.urlPressed = true;
     g_grid.urlDragging = false;
     g_grid.dragSourceRow = row;
+    g_grid.dragSourceUrl = g_grid.visibleRows[row].url;
+    g_grid.dragSourceGroupId = g_grid.visibleRows[row].groupId;
     g_grid.dropLine = -1;
     g_grid.dropAfter = false;
     g_grid.pressPoint = POINT{x, y};
@@ -86,12 +119,7 @@ void TrackUrlDrag(HWND window, int x, int y) {
         std::abs(y - g_grid.pressPoint.y) < kGridDragThreshold)
         return;
     g_grid.urlDragging = true;
-    const auto& lines = CurrentDisplayLines();
-    const GridHit hit = HitTestGrid(CurrentColumnLayout(), x, y, g_grid.scrollX, g_grid.topLine,
-                                    static_cast<int>(lines.size()));
-    g_grid.dropLine = hit.header ? -1 : hit.line;
-    g_grid.dropAfter = g_grid.dropLine >= 0 && !lines[g_grid.dropLine].isGroupHeader &&
-                       DropGoesAfter(y, g_grid.dropLine, g_grid.topLine);
+    SetUrlDropTarget(window, x, y);
     SetDragCursor(g_grid.dropLine >= 0 ? IDC_SIZEALL : IDC_NO);
     InvalidateRect(window, nullptr, FALSE);
 }
@@ -118,8 +146,13 @@ void TrackHeaderDrag(HWND window, int x) {
     InvalidateRect(window, nullptr, FALSE);
 }
 
-void FinishUrlPress() {
-    if (g_grid.urlDragging && g_grid.dropLine >= 0) MoveDraggedUrl();
+// The target is taken again at the release point: the rows may have changed
+// since the last move, and the release may happen outside the grid.
+void FinishUrlPress(HWND window, int x, int y) {
+    if (g_grid.urlDragging) {
+        SetUrlDropTarget(window, x, y);
+        if (g_grid.dropLine >= 0) MoveDraggedUrl();
+    }
     ResetUrlPress();
     ReleaseGridCapture();
 }
@@ -137,24 +170,24 @@ void FinishHeaderPress() {
     ReleaseGridCapture();
 }
 
+// The source is the URL the press grabbed, not a row: rows are rebuilt by
+// every capture, delete or undo that arrives while the button is held. The
+// target is a line of the current rows.
 bool MoveDraggedUrl() {
     const auto& lines = CurrentDisplayLines();
     const auto& rows = g_grid.visibleRows;
-    const int source = g_grid.dragSourceRow;
-    if (source < 0 || source >= static_cast<int>(rows.size())) return false;
+    const std::wstring url = g_grid.dragSourceUrl;
+    if (url.empty()) return false;
     if (g_grid.dropLine < 0 || g_grid.dropLine >= static_cast<int>(lines.size())) return false;
-    const std::wstring url = rows[source].url;
-    const int sourceGroupId = rows[source].groupId;
-    if (url.empty() || !FindGroupById(sourceGroupId)) return false;
+    const UrlGroup* source = GroupListingUrl(url, g_grid.dragSourceGroupId);
+    if (!source) return false;
+    const int sourceGroupId = source->id;
 
     const DisplayLine drop = lines[g_grid.dropLine];
     if (!FindGroupById(drop.groupId)) return false;
+    if (!drop.isGroupHeader && (drop.rowIndex < 0 || drop.rowIndex >= static_cast<int>(rows.size()))) return false;
     const std::wstring targetUrl = drop.isGroupHeader ? std::wstring() : rows[drop.rowIndex].url;
     if (!drop.isGroupHeader && drop.groupId == sourceGroupId && targetUrl == url) return false;
-    {
-        const auto& members = FindGroupById(sourceGroupId)->urls;
-        if (std::find(members.begin(), members.end(), url) == members.end()) return false;
-    }
 
     PushUndo(L"Move URL");
     auto& sourceUrls = FindGroupById(sourceGroupId)->urls;

@@ -83,6 +83,11 @@ struct GridState {
     bool urlPressed = false;
     bool urlDragging = false;
     int dragSourceRow = -1;
+    // What the press grabbed, by URL and group: a capture, delete or undo
+    // during the drag rebuilds the rows, and the row index may then name
+    // another URL or none at the release.
+    std::wstring dragSourceUrl;
+    int dragSourceGroupId = -1;
     int dropLine = -1;
     bool dropAfter = false;
     POINT pressPoint{0, 0};

@@ -53,10 +53,10 @@ LRESULT CALLBACK GridWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             OnGridLButtonDown(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), static_cast<UINT>(wParam));
             return 0;
         case WM_LBUTTONUP:
-            OnGridLButtonUp(window);
+            OnGridLButtonUp(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             return 0;
         case WM_LBUTTONDBLCLK:
-            OnGridLButtonDblClk(window);
+            OnGridLButtonDblClk(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), static_cast<UINT>(wParam));
             return 0;
         case WM_RBUTTONUP:
             OnGridRButtonUp(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));

@@ -2,13 +2,17 @@
 // user's mouse and keyboard produce at pixel positions (header 28 px, lines
 // 24 px). The parent records the commands the grid sends it.
 #include <algorithm>
+#include <functional>
 
 #include "GuiFixture.h"
+#include "capture/ClipboardCapture.h"
 #include "grid/RowTextCache.h"
 #include "grid/Columns.h"
 #include "grid/GridInternal.h"
 #include "grid/GridWindow.h"
+#include "grid/Selection.h"
 #include "grid/VisibleRows.h"
+#include "model/CatalogueEdits.h"
 #include "model/Undo.h"
 
 namespace {
@@ -54,10 +58,7 @@ class GridWindowTest : public testing::Test {
         g_settings.colorCoding = false;
         DeleteFileW(SettingsFilePath().c_str());
 
-        alpha_ = AddGroup(L"Alpha", 4, L"a");
-        beta_ = AddGroup(L"Beta", 3, L"b");
-        gamma_ = AddGroup(L"Gamma", 2, L"g");
-        AddGroup(L"Delta", 10, L"d");
+        FillCatalogue();
 
         parent_ = CreateWindowExW(0, L"GridTestParent", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 600,
                                   nullptr, nullptr, instance, nullptr);
@@ -78,6 +79,18 @@ class GridWindowTest : public testing::Test {
         DeleteFileW(SettingsFilePath().c_str());
         DeleteFileW((folder_ + L"\\grid.db").c_str());
         RemoveDirectoryW(folder_.c_str());
+    }
+
+    // The four groups of the line map above, with nothing selected, nothing
+    // to undo and the grid scrolled to the top. Callers with a window refresh it.
+    void FillCatalogue() {
+        g_app = AppState{};
+        ResetGridViewState();
+        undoSlot = redoSlot = UndoSnapshot{};
+        alpha_ = AddGroup(L"Alpha", 4, L"a");
+        beta_ = AddGroup(L"Beta", 3, L"b");
+        gamma_ = AddGroup(L"Gamma", 2, L"g");
+        AddGroup(L"Delta", 10, L"d");
     }
 
     int AddGroup(const wchar_t* name, int count, const wchar_t* prefix) {
@@ -128,6 +141,28 @@ class GridWindowTest : public testing::Test {
             last = p;
         }
         Send(WM_LBUTTONUP, 0, last.x, last.y);
+    }
+
+    // The platform turns the second press of a quick pair into a
+    // WM_LBUTTONDBLCLK; each press is followed by its release.
+    void DoubleClick(int x, int y) {
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+        Send(WM_LBUTTONUP, 0, x, y);
+        Send(WM_LBUTTONDBLCLK, MK_LBUTTON, x, y);
+        Send(WM_LBUTTONUP, 0, x, y);
+    }
+
+    static int LineOfUrl(const std::wstring& url) { return DisplayLineOfRow(RowOfUrl(url)); }
+    static int LineOfGroup(int groupId) {
+        const auto& lines = CurrentDisplayLines();
+        for (size_t i = 0; i < lines.size(); ++i)
+            if (lines[i].isGroupHeader && lines[i].groupId == groupId) return static_cast<int>(i);
+        return -1;
+    }
+    static std::vector<std::vector<std::wstring>> CatalogueByGroup() {
+        std::vector<std::vector<std::wstring>> groups;
+        for (const UrlGroup& group : g_app.groups) groups.push_back(group.urls);
+        return groups;
     }
 
     static std::set<std::wstring> Urls(std::initializer_list<std::wstring> urls) { return urls; }
@@ -325,7 +360,9 @@ TEST_F(GridWindowTest, UrlPressesThatMoveNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        undoSlot = UndoSnapshot{};
+        FillCatalogue();
+        RefreshGridWithColumns();
+        const auto before = CatalogueByGroup();
         Send(WM_LBUTTONDOWN, MK_LBUTTON, 300, LineY(1));
         for (POINT p : c.path) Send(WM_MOUSEMOVE, MK_LBUTTON, p.x, p.y);
         Send(WM_LBUTTONUP, 0, c.path.back().x, c.path.back().y);
@@ -344,6 +381,166 @@ TEST_F(GridWindowTest, LosingTheCaptureCancelsADrag) {
     EXPECT_FALSE(g_grid.urlPressed);
     Send(WM_LBUTTONUP, 0, 300, LineY(3));
     EXPECT_EQ(FindGroupById(alpha_)->urls.front(), U(L"a", 1));
+}
+
+// b2 is pressed and dragged onto Gamma's header, and something changes the
+// rows between the press and the release: the drop moves the URL that was
+// pressed, from wherever the catalogue lists it at the release, or nothing
+// once it is gone; never whatever row now has its old index.
+TEST_F(GridWindowTest, UrlDropMovesThePressedUrlWhateverChangedTheRowsMeanwhile) {
+    const std::wstring captured = L"https://captured.test";  // as capture files it
+    auto selectAndDelete = [](const std::wstring& url) {
+        SelectOnlyRow(RowOfUrl(url));
+        DeleteSelectedUrls();
+    };
+    const std::vector<std::wstring> alpha{U(L"a", 1), U(L"a", 2), U(L"a", 3), U(L"a", 4)};
+    const std::vector<std::wstring> delta = FindGroupById(g_app.groups[3].id)->urls;
+    struct Case {
+        const char* name;
+        std::function<void()> beforePress;
+        std::function<void()> duringDrag;
+        std::vector<std::wstring> alpha, beta, gamma;
+        bool moved;
+    } cases[] = {
+        {"a capture files a URL into Alpha, above the pressed row",
+         nullptr,
+         [&] {
+             g_app.autoGroupRules = {{L"captured", L"Alpha"}};
+             ASSERT_EQ(FileUrlsFromText(L"copied " + captured + L" here"), std::vector<std::wstring>{captured});
+         },
+         {U(L"a", 1), U(L"a", 2), U(L"a", 3), U(L"a", 4), captured},
+         {U(L"b", 1), U(L"b", 3)},
+         {U(L"b", 2), U(L"g", 1), U(L"g", 2)},
+         true},
+        {"a row above the pressed one is deleted",
+         nullptr,
+         [&] { selectAndDelete(U(L"a", 1)); },
+         {U(L"a", 2), U(L"a", 3), U(L"a", 4)},
+         {U(L"b", 1), U(L"b", 3)},
+         {U(L"b", 2), U(L"g", 1), U(L"g", 2)},
+         true},
+        {"an undo brings back a row above the pressed one",
+         [&] { selectAndDelete(U(L"a", 1)); },
+         [] {
+             ASSERT_TRUE(CanUndo());
+             Undo();
+         },
+         alpha,
+         {U(L"b", 1), U(L"b", 3)},
+         {U(L"b", 2), U(L"g", 1), U(L"g", 2)},
+         true},
+        {"an undo puts the pressed URL back into the group it came from",
+         [] {
+             SelectOnlyRow(RowOfUrl(U(L"b", 2)));
+             MoveUrlsToGroup(-1, g_app.groups[3].id);  // b2 to the end of Delta
+         },
+         [] {
+             ASSERT_TRUE(CanUndo());
+             Undo();
+         },
+         alpha,
+         {U(L"b", 1), U(L"b", 3)},
+         {U(L"b", 2), U(L"g", 1), U(L"g", 2)},
+         true},
+        {"the pressed URL itself is deleted (the press selected it)",
+         nullptr,
+         [] { DeleteSelectedUrls(); },
+         alpha,
+         {U(L"b", 1), U(L"b", 3)},
+         {U(L"g", 1), U(L"g", 2)},
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FillCatalogue();
+        RefreshGridWithColumns();
+        if (c.beforePress) c.beforePress();
+        const int pressY = LineY(LineOfUrl(U(L"b", 2)));
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, 300, pressY);
+        Send(WM_MOUSEMOVE, MK_LBUTTON, 300, pressY + 8);
+        ASSERT_TRUE(g_grid.urlDragging);
+        ASSERT_EQ(g_grid.selectedUrls, Urls({U(L"b", 2)}));
+        c.duringDrag();
+        // The target is whatever lies under the pointer at the release.
+        const int gammaY = LineY(LineOfGroup(gamma_));
+        Send(WM_MOUSEMOVE, MK_LBUTTON, 300, gammaY);
+        Send(WM_LBUTTONUP, 0, 300, gammaY);
+
+        EXPECT_EQ(FindGroupById(alpha_)->urls, c.alpha);
+        EXPECT_EQ(FindGroupById(beta_)->urls, c.beta);
+        EXPECT_EQ(FindGroupById(gamma_)->urls, c.gamma);
+        EXPECT_EQ(g_app.groups[3].urls, delta);
+        EXPECT_EQ(UndoMenuText().find(L"Move URL") != std::wstring::npos, c.moved) << UndoMenuText();
+        EXPECT_FALSE(g_grid.urlPressed);
+    }
+}
+
+// Only a release over a line of the grid drops; the pointer outside the
+// client area shows no target, also where a line would lie on its extension.
+TEST_F(GridWindowTest, UrlDragsReleasedOutsideTheGridMoveNothing) {
+    struct Case {
+        const char* name;
+        POINT release;
+        bool movedThereFirst;
+    } cases[] = {
+        {"left of the grid, level with a3", {-20, LineY(3)}, true},
+        {"right of the grid, level with a3", {kClientWidth + 20, LineY(3)}, true},
+        {"below the grid, where d1's line would continue", {300, kClientHeight + 30}, true},
+        {"above the grid", {300, -20}, true},
+        {"left of the grid with no move there before the release", {-20, LineY(3)}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FillCatalogue();
+        RefreshGridWithColumns();
+        const auto before = CatalogueByGroup();
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, 300, LineY(1));
+        Send(WM_MOUSEMOVE, MK_LBUTTON, 300, LineY(3));
+        ASSERT_EQ(g_grid.dropLine, 3);
+        if (c.movedThereFirst) {
+            Send(WM_MOUSEMOVE, MK_LBUTTON, c.release.x, c.release.y);
+            EXPECT_EQ(g_grid.dropLine, -1);
+        }
+        Send(WM_LBUTTONUP, 0, c.release.x, c.release.y);
+        EXPECT_EQ(CatalogueByGroup(), before);
+        EXPECT_FALSE(CanUndo());
+        EXPECT_FALSE(g_grid.urlPressed);
+    }
+}
+
+// A quick second click in the header arrives as WM_LBUTTONDBLCLK. It is one
+// more header click, as in the platform's list views: on a cell the sort
+// moves on once more, on an edge it is a resize press. It never opens URLs.
+TEST_F(GridWindowTest, DoubleClicksInTheHeaderAreTwoHeaderClicksAndOpenNothing) {
+    struct Case {
+        const char* name;
+        int x;
+        int sortColumn;
+        bool ascending;
+    } cases[] = {
+        {"Title cell: ascending, then descending", 100, ColumnId::Title, false},
+        {"URL cell: ascending, then descending", 300, ColumnId::Url, false},
+        {"edge between # and Title: no sort", 43, -1, true},
+        {"edge between Title and URL: no sort", 238, -1, true},
+    };
+    const auto widths = g_settings.columnWidths;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_settings.sortColumn = -1;
+        g_settings.sortAscending = true;
+        RefreshGridWithColumns();
+        ClickLine(2);  // a focused row, which a row double-click would open
+        ASSERT_GE(g_grid.focusRow, 0);
+        g_commands.clear();
+        DoubleClick(c.x, 10);
+        EXPECT_TRUE(g_commands.empty());
+        EXPECT_EQ(g_settings.sortColumn, c.sortColumn);
+        EXPECT_EQ(g_settings.sortAscending, c.ascending);
+        EXPECT_EQ(g_settings.columnWidths, widths);
+        EXPECT_FALSE(g_grid.headerPressed);
+        EXPECT_FALSE(g_grid.resizing);
+        EXPECT_NE(GetCapture(), grid_);
+    }
 }
 
 TEST_F(GridWindowTest, NavigationKeysMoveTheFocusOverUrlRows) {
@@ -421,6 +618,17 @@ TEST_F(GridWindowTest, DoubleClickOpensTheFocusedUrl) {
     ClickLine(2);
     Send(WM_LBUTTONDBLCLK, MK_LBUTTON, 300, LineY(2));
     EXPECT_EQ(g_commands, std::vector<UINT>{2005});
+
+    // The whole sequence of a quick pair on another row: the first press
+    // selects it, the second opens it, nothing is dragged or sorted.
+    const auto before = CatalogueByGroup();
+    g_commands.clear();
+    DoubleClick(300, LineY(3));
+    EXPECT_EQ(g_commands, std::vector<UINT>{2005});
+    EXPECT_EQ(g_grid.selectedUrls, Urls({U(L"a", 3)}));
+    EXPECT_EQ(g_grid.focusRow, 2);
+    EXPECT_EQ(CatalogueByGroup(), before);
+    EXPECT_EQ(g_settings.sortColumn, -1);
 }
 
 TEST_F(GridWindowTest, WheelScrollsThreeLinesPerNotchOfAnySize) {

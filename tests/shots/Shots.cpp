@@ -223,6 +223,9 @@ int wmain(int argc, wchar_t** argv) {
     SendMessageW(grid, WM_MOUSEMOVE, MK_LBUTTON, At(POINT{200, LineCentre(5).y + 12}));
     SendMessageW(grid, WM_MOUSEMOVE, MK_LBUTTON, At(POINT{200, LineCentre(10).y - 6}));
     Capture(main, out + L"\\grid-url-drag.png");
+    // The same drag with the pointer left of the grid: no target, no marker.
+    SendMessageW(grid, WM_MOUSEMOVE, MK_LBUTTON, At(POINT{-30, LineCentre(10).y - 6}));
+    Capture(main, out + L"\\grid-url-drag-outside.png");
     SendMessageW(grid, WM_CAPTURECHANGED, 0, 0);
     ReleaseCapture();
 
