@@ -12,7 +12,7 @@
 #include "grid/GridWindow.h"
 #include "grid/Selection.h"
 #include "grid/VisibleRows.h"
-#include "model/CatalogueEdits.h"
+#include "grid/SelectionEdits.h"
 #include "model/Undo.h"
 
 namespace {
