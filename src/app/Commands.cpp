@@ -2,11 +2,12 @@
 
 #include <array>
 
-#include "ui/CommandIds.h"
 #include "app/Tray.h"
 #include "app/UrlCommands.h"
 #include "grid/FilterBar.h"
 #include "model/Undo.h"
+#include "ui/CommandIds.h"
+#include "ui/DynamicCommands.h"
 
 namespace {
 
@@ -88,17 +89,16 @@ constexpr FixedCommand kFixedCommands[] = {
     {IDM_QUICK_ADD, nullptr},
 };
 
-struct CommandRange {
-    UINT base;
-    CommandKind kind;
-};
-
-// The dynamic menus number their items from these bases, 100 per range.
-constexpr CommandRange kCommandRanges[] = {
-    {IDM_MOVE_TO_GROUP_BASE, CommandKind::MoveToGroup}, {IDM_RENAME_GROUP_BASE, CommandKind::RenameGroup},
-    {IDM_DELETE_GROUP_BASE, CommandKind::DeleteGroup},  {IDM_RENAME_TAG_BASE, CommandKind::RenameTag},
-    {IDM_DELETE_TAG_BASE, CommandKind::DeleteTag},
-};
+CommandKind KindOf(DynamicCommand kind) {
+    switch (kind) {
+        case DynamicCommand::MoveToGroup: return CommandKind::MoveToGroup;
+        case DynamicCommand::RenameGroup: return CommandKind::RenameGroup;
+        case DynamicCommand::DeleteGroup: return CommandKind::DeleteGroup;
+        case DynamicCommand::RenameTag: return CommandKind::RenameTag;
+        case DynamicCommand::DeleteTag: return CommandKind::DeleteTag;
+    }
+    return CommandKind::Unknown;
+}
 
 const FixedCommand* FindFixedCommand(UINT id) {
     for (const FixedCommand& command : kFixedCommands)
@@ -139,9 +139,7 @@ DecodedCommand DecodeCommand(UINT id, UINT notifyCode) {
         return IsFilterBarNotification(id, notifyCode) ? DecodedCommand{CommandKind::FilterBar, static_cast<int>(id)}
                                                        : DecodedCommand{};
     if (FindFixedCommand(id)) return {CommandKind::Fixed, static_cast<int>(id)};
-    for (const CommandRange& range : kCommandRanges)
-        if (id >= range.base && id < range.base + kCommandRangeWidth)
-            return {range.kind, static_cast<int>(id - range.base)};
+    if (std::optional<DynamicTarget> dynamic = DecodeDynamicCommand(id)) return {KindOf(dynamic->kind), dynamic->target};
     return {};
 }
 

@@ -276,6 +276,7 @@ bool InitInstance(HINSTANCE instance) {
     SetWindowIcons(window);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
+    BuildMainMenu();
     CreateChildWindows(window);
     CreateFaviconImageList();
 
@@ -321,9 +322,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case WM_TRAY_NOTIFY: OnTrayNotify(window, (UINT)lParam); return 0;
         case WM_QR_TEXT: OnQrText(lParam); return 0;
         case WM_TIMER: OnTimer(window, (UINT_PTR)wParam); return 0;
-        // Handled as their features arrive: menu states, finished fetches
-        // and QR previews (no workers post them yet).
-        case WM_INITMENUPOPUP:
+        case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wParam)); return 0;
+        // Handled as their features arrive: finished fetches and QR previews
+        // (no workers post them yet).
         case WM_FETCH_DONE:
         case WM_QR_PREVIEW_READY:
             return 0;

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "base/FitText.h"
+
 #include "ui/CommandIds.h"
 #include "base/DebugLog.h"
 #include "app/MainWindow.h"
@@ -23,14 +25,6 @@ void CopyToField(wchar_t* field, size_t fieldSize, const std::wstring& text) {
 HWND ZOrder() { return g_settings.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST; }
 
 }  // namespace
-
-std::wstring FitToField(const std::wstring& text, size_t maxChars) {
-    if (text.size() <= maxChars) return text;
-    static const std::wstring kEllipsis = L"...";
-    size_t keep = maxChars > kEllipsis.size() ? maxChars - kEllipsis.size() : 0;
-    if (keep > 0 && IS_HIGH_SURROGATE(text[keep - 1])) --keep;
-    return text.substr(0, keep) + kEllipsis.substr(0, maxChars - keep);
-}
 
 bool TrayIconPresent() { return g_trayPresent; }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "base/FitText.h"
+
 inline constexpr UINT kTrayIconId = 1;
 inline constexpr size_t kBalloonTitleMax = 63;
 inline constexpr size_t kBalloonTextMax = 255;
@@ -15,9 +17,6 @@ void RemoveTrayIcon();
 // The caller keeps ownership of the icon.
 void ShowTrayBalloon(const std::wstring& title, const std::wstring& text, HICON icon);
 
-// Text cut to fit a field of `maxChars` characters, ending in "..." when cut;
-// a surrogate pair is never split.
-std::wstring FitToField(const std::wstring& text, size_t maxChars);
 
 void ShowFromTray(HWND window);
 void HideToTray(HWND window);

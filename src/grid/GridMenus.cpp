@@ -5,6 +5,8 @@
 #include <array>
 
 #include "ui/CommandIds.h"
+#include "ui/DynamicCommands.h"
+#include "ui/MenuLabel.h"
 #include "grid/Columns.h"
 #include "grid/GridInternal.h"
 #include "grid/GridWindow.h"
@@ -14,7 +16,6 @@
 namespace {
 
 constexpr UINT kColumnCommandBase = IDM_COLUMN_FIRST;
-constexpr UINT kMoveToGroupBase = 3000;
 
 struct MenuItem {
     UINT command;  // 0 for a separator
@@ -119,9 +120,11 @@ HMENU BuildUrlContextMenu(int row) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
 
     HMENU groups = CreatePopupMenu();
+    ForgetDynamicCommands(DynamicCommand::MoveToGroup);
     for (const UrlGroup& group : g_app.groups)
         if (group.id != target.groupId)
-            AppendMenuW(groups, MF_STRING, kMoveToGroupBase + group.id, group.name.c_str());
+            AppendMenuW(groups, MF_STRING, DynamicCommandId(DynamicCommand::MoveToGroup, group.id),
+                        MenuLabel(group.name).c_str());
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(groups), L"Move URL to Group");
     return menu;
 }
