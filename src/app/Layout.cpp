@@ -9,6 +9,7 @@
 #include "grid/GridState.h"
 #include "grid/SearchBox.h"
 #include "grid/StatusBar.h"
+#include "ui/MenuBar.h"
 
 namespace {
 
@@ -36,8 +37,7 @@ void PlaceFunctionKeys(int clientWidth, int top) {
 
 }  // namespace
 
-// The menu bar's strip (0 to 28) is kept free above the filter row; the bar
-// itself is placed there once it exists.
+// The menu bar takes the strip from 0 to 28 above the filter row.
 void LayoutMainWindow(HWND window) {
     if (!window) return;
     RECT client{};
@@ -45,6 +45,7 @@ void LayoutMainWindow(HWND window) {
     const int width = client.right, height = client.bottom;
     const int statusHeight = StatusBarHeight();
 
+    if (Exists(g_menuBar)) MoveWindow(g_menuBar, 0, 0, width, kMenuBarHeight, TRUE);
     PlaceFilterRow(width);
 
     const int gridTop = Exists(g_searchEdit) ? kFilterRowTop + kFilterRowHeight : kFilterRowTop;

@@ -27,6 +27,7 @@
 #include "settings/Settings.h"
 #include "storage/Database.h"
 #include "ui/FaviconImages.h"
+#include "ui/MenuBar.h"
 #include "ui/ThemeBrushes.h"
 
 HWND g_mainWindow = nullptr;
@@ -97,6 +98,7 @@ void SetWindowIcons(HWND window) {
 // The children above and below the grid; coordinates are provisional until
 // LayoutMainWindow. A child that fails is left out: every later use checks.
 void CreateChildWindows(HWND window) {
+    CreateMenuBar(window, g_instance, g_mainMenu.bar);
     CreateFilterBar(window, g_instance);
     if (RegisterGridClass(g_instance)) CreateGridWindow(window, g_instance);
     CreateStatusBar(window, g_instance);
