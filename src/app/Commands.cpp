@@ -4,6 +4,7 @@
 
 #include "app/Tray.h"
 #include "app/UrlCommands.h"
+#include "grid/Columns.h"
 #include "grid/FilterBar.h"
 #include "model/Undo.h"
 #include "ui/CommandIds.h"
@@ -22,6 +23,13 @@ void Exit(HWND window) { DestroyWindow(window); }
 void RunUndo(HWND) { UndoCommand(); }
 void RunRedo(HWND) { Redo(); }
 void RunDeleteSelected(HWND) { DeleteSelectedAndSave(); }
+void RunShowAllColumns(HWND) { ShowAllColumns(); }
+void RunResetColumnWidths(HWND) { ResetColumnWidths(); }
+void RunResetColumnOrder(HWND) { ResetColumnOrder(); }
+template <int Column>
+void RunToggleColumn(HWND) {
+    ToggleColumnVisible(Column);
+}
 
 // Every fixed identifier the menus, buttons, accelerators and the tray send.
 // The ones without a handler are taken and ignored until their commands
@@ -68,19 +76,19 @@ constexpr FixedCommand kFixedCommands[] = {
     {IDM_IMPORT_QR_IMAGE, nullptr},
     {IDM_TOGGLE_PIN, nullptr},
     {IDM_UNPIN_ALL, nullptr},
-    {IDM_COLUMN_FIRST + 0, nullptr},
-    {IDM_COLUMN_FIRST + 1, nullptr},
-    {IDM_COLUMN_FIRST + 2, nullptr},
-    {IDM_COLUMN_FIRST + 3, nullptr},
-    {IDM_COLUMN_FIRST + 4, nullptr},
-    {IDM_COLUMN_FIRST + 5, nullptr},
-    {IDM_COLUMN_FIRST + 6, nullptr},
-    {IDM_COLUMN_FIRST + 7, nullptr},
-    {IDM_COLUMN_FIRST + 8, nullptr},
-    {IDM_COLUMN_FIRST + 9, nullptr},
-    {IDM_SHOW_ALL_COLUMNS, nullptr},
-    {IDM_RESET_COLUMN_WIDTHS, nullptr},
-    {IDM_RESET_COLUMN_ORDER, nullptr},
+    {IDM_COLUMN_FIRST + 0, RunToggleColumn<0>},
+    {IDM_COLUMN_FIRST + 1, RunToggleColumn<1>},
+    {IDM_COLUMN_FIRST + 2, RunToggleColumn<2>},
+    {IDM_COLUMN_FIRST + 3, RunToggleColumn<3>},
+    {IDM_COLUMN_FIRST + 4, RunToggleColumn<4>},
+    {IDM_COLUMN_FIRST + 5, RunToggleColumn<5>},
+    {IDM_COLUMN_FIRST + 6, RunToggleColumn<6>},
+    {IDM_COLUMN_FIRST + 7, RunToggleColumn<7>},
+    {IDM_COLUMN_FIRST + 8, RunToggleColumn<8>},
+    {IDM_COLUMN_FIRST + 9, RunToggleColumn<9>},
+    {IDM_SHOW_ALL_COLUMNS, RunShowAllColumns},
+    {IDM_RESET_COLUMN_WIDTHS, RunResetColumnWidths},
+    {IDM_RESET_COLUMN_ORDER, RunResetColumnOrder},
     {IDM_TRAY_RESTORE, ShowFromTray},
     {IDM_TRAY_ABOUT, nullptr},
     {IDM_HIDE_TO_TRAY, HideToTray},

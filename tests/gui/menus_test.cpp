@@ -226,3 +226,31 @@ TEST_F(MenuTest, MoveToGroupReachesAGroupBeyondTheHundredth) {
     EXPECT_EQ(g_app.groups.back().urls, std::vector<std::wstring>{L"https://moving.example/x"});
     EXPECT_TRUE(g_app.groups[0].urls.empty());
 }
+
+// The Columns commands change what the grid shows and write the settings
+// file at once; the last visible column cannot be hidden.
+TEST_F(MenuTest, ColumnCommandsChangeTheColumnsAndWriteTheSettings) {
+    auto visibleInFile = [] {
+        wchar_t text[128] = L"";
+        GetPrivateProfileStringW(L"Columns", L"Visible", L"", text, 128, SettingsFilePath().c_str());
+        return std::wstring(text);
+    };
+    SendMessageW(g_mainWindow, WM_COMMAND, IDM_COLUMN_FIRST + 3, 0);
+    EXPECT_FALSE(g_settings.columnVisible[3]);
+    EXPECT_NE(visibleInFile().find(L"0"), std::wstring::npos) << visibleInFile();
+    SendMessageW(g_mainWindow, WM_COMMAND, IDM_SHOW_ALL_COLUMNS, 0);
+    EXPECT_TRUE(g_settings.columnVisible[3]);
+    EXPECT_EQ(visibleInFile().find(L"0"), std::wstring::npos) << visibleInFile();
+
+    g_settings.columnOrder = {9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
+    g_settings.columnWidths[1] = 333;
+    SendMessageW(g_mainWindow, WM_COMMAND, IDM_RESET_COLUMN_ORDER, 0);
+    EXPECT_EQ(g_settings.columnOrder, (std::array<int, kColumnCount>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    SendMessageW(g_mainWindow, WM_COMMAND, IDM_RESET_COLUMN_WIDTHS, 0);
+    EXPECT_NE(g_settings.columnWidths[1], 333);
+
+    for (int c = 1; c < kColumnCount; ++c) SendMessageW(g_mainWindow, WM_COMMAND, IDM_COLUMN_FIRST + c, 0);
+    EXPECT_TRUE(g_settings.columnVisible[0]);
+    SendMessageW(g_mainWindow, WM_COMMAND, IDM_COLUMN_FIRST + 0, 0);
+    EXPECT_TRUE(g_settings.columnVisible[0]) << "the last visible column stays";
+}
