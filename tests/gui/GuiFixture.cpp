@@ -105,7 +105,9 @@ void MainWindowTest::CloseWindow() {
     if (!g_mainWindow) return;
     HWND window = g_mainWindow;
     SendMessageW(window, WM_CLOSE, 0, 0);
-    PumpUntil([&] { return !IsWindow(window); });
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(window); }))
+        << "the main window is still open after WM_CLOSE";
+    EXPECT_EQ(g_mainWindow, nullptr);
 }
 
 void MainWindowTest::TearDown() {
