@@ -11,7 +11,8 @@
 namespace {
 
 bool g_trayPresent = false;
-NOTIFYICONDATAW g_tray{};  // kept for the whole run; balloons reuse it
+NOTIFYICONDATAW g_tray{};         // kept for the whole run; balloons are sent from copies
+NOTIFYICONDATAW g_lastBalloon{};  // what the shell last accepted as a balloon
 
 constexpr UINT kTrayFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
@@ -32,25 +33,45 @@ std::wstring FitToField(const std::wstring& text, size_t maxChars) {
     return text.substr(0, keep) + kEllipsis.substr(0, maxChars - keep);
 }
 
+NOTIFYICONDATAW BuildTrayIconData(HWND window, HICON icon, const std::wstring& tip) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = window;
+    data.uID = kTrayIconId;
+    data.uFlags = kTrayFlags;
+    data.uCallbackMessage = WM_TRAY_NOTIFY;
+    data.hIcon = icon;
+    CopyToField(data.szTip, ARRAYSIZE(data.szTip), tip);
+    data.uVersion = 0;  // plain mouse messages in the callback's lParam
+    return data;
+}
+
+NOTIFYICONDATAW BuildBalloonData(const NOTIFYICONDATAW& icon, const std::wstring& title,
+                                 const std::wstring& text, HICON balloonIcon) {
+    NOTIFYICONDATAW data = icon;
+    data.uFlags = kTrayFlags | NIF_INFO;
+    CopyToField(data.szInfoTitle, ARRAYSIZE(data.szInfoTitle), title);
+    CopyToField(data.szInfo, ARRAYSIZE(data.szInfo), text);
+    data.dwInfoFlags = balloonIcon ? NIIF_USER : NIIF_INFO;
+    data.hBalloonIcon = balloonIcon;
+    return data;
+}
+
 bool TrayIconPresent() { return g_trayPresent; }
+
+const NOTIFYICONDATAW& LastTrayBalloon() { return g_lastBalloon; }
 
 void AddTrayIcon(HWND window) {
     if (g_trayPresent) return;
-    g_tray = NOTIFYICONDATAW{};
-    g_tray.cbSize = sizeof(g_tray);
-    g_tray.hWnd = window;
-    g_tray.uID = kTrayIconId;
-    g_tray.uFlags = kTrayFlags;
-    g_tray.uCallbackMessage = WM_TRAY_NOTIFY;
-    g_tray.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VANTRELIX));
-    if (!g_tray.hIcon) g_tray.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    CopyToField(g_tray.szTip, ARRAYSIZE(g_tray.szTip), WindowName());
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VANTRELIX));
+    if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
+    g_tray = BuildTrayIconData(window, icon, WindowName());
     if (!Shell_NotifyIconW(NIM_ADD, &g_tray)) {
         LogLastError(L"Shell_NotifyIconW(NIM_ADD)");
         return;
     }
     g_trayPresent = true;
-    g_tray.uVersion = 0;  // plain mouse messages in the callback's lParam
+    g_lastBalloon = NOTIFYICONDATAW{};
     Shell_NotifyIconW(NIM_SETVERSION, &g_tray);
 }
 
@@ -62,14 +83,8 @@ void RemoveTrayIcon() {
 
 void ShowTrayBalloon(const std::wstring& title, const std::wstring& text, HICON icon) {
     if (!g_trayPresent) return;
-    g_tray.uFlags = kTrayFlags | NIF_INFO;
-    CopyToField(g_tray.szInfoTitle, ARRAYSIZE(g_tray.szInfoTitle), title);
-    CopyToField(g_tray.szInfo, ARRAYSIZE(g_tray.szInfo), text);
-    g_tray.dwInfoFlags = icon ? NIIF_USER : NIIF_INFO;
-    g_tray.hBalloonIcon = icon;
-    Shell_NotifyIconW(NIM_MODIFY, &g_tray);
-    g_tray.uFlags = kTrayFlags;
-    g_tray.hBalloonIcon = nullptr;
+    NOTIFYICONDATAW balloon = BuildBalloonData(g_tray, title, text, icon);
+    if (Shell_NotifyIconW(NIM_MODIFY, &balloon)) g_lastBalloon = balloon;
 }
 
 void RestoreWindowRect(HWND window) {

@@ -2,6 +2,8 @@
 // The notification-area icon, its balloons and the window's trips to the tray.
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <string>
 
 inline constexpr UINT kTrayIconId = 1;
@@ -14,6 +16,18 @@ void AddTrayIcon(HWND window);
 void RemoveTrayIcon();
 // The caller keeps ownership of the icon.
 void ShowTrayBalloon(const std::wstring& title, const std::wstring& text, HICON icon);
+
+// The record the icon is added with: id 1, the callback message, the icon and
+// the tip cut to its field.
+NOTIFYICONDATAW BuildTrayIconData(HWND window, HICON icon, const std::wstring& tip);
+// The record a balloon is sent with: the icon's record plus NIF_INFO, the
+// title and the text cut to their fields, NIIF_USER with a balloon icon and
+// NIIF_INFO without.
+NOTIFYICONDATAW BuildBalloonData(const NOTIFYICONDATAW& icon, const std::wstring& title,
+                                 const std::wstring& text, HICON balloonIcon);
+// The last balloon the shell accepted since the icon was added (all zero when
+// none).
+const NOTIFYICONDATAW& LastTrayBalloon();
 
 // Text cut to fit a field of `maxChars` characters, ending in "..." when cut;
 // a surrogate pair is never split.

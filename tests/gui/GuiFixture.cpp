@@ -1,5 +1,7 @@
 #include "GuiFixture.h"
 
+#include <sqlite3.h>
+
 #include "app/Tray.h"
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
@@ -75,6 +77,26 @@ std::string FileBytes(const std::wstring& path) {
     while (ReadFile(f, buf, sizeof buf, &got, nullptr) && got > 0) bytes.append(buf, got);
     CloseHandle(f);
     return bytes;
+}
+
+int StoredUrlCount(const std::wstring& dbPath, const std::wstring& url) {
+    int pathBytes = WideCharToMultiByte(CP_UTF8, 0, dbPath.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string path(pathBytes, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, dbPath.c_str(), -1, path.data(), pathBytes, nullptr, nullptr);
+    sqlite3* db = nullptr;
+    int count = -1;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* query = nullptr;
+        if (sqlite3_prepare16_v2(db, L"SELECT count(*) FROM urls WHERE url = ?;", -1, &query, nullptr) ==
+                SQLITE_OK &&
+            sqlite3_bind_text16(query, 1, url.c_str(), (int)(url.size() * 2), SQLITE_TRANSIENT) ==
+                SQLITE_OK &&
+            sqlite3_step(query) == SQLITE_ROW)
+            count = sqlite3_column_int(query, 0);
+        sqlite3_finalize(query);
+    }
+    sqlite3_close(db);
+    return count;
 }
 
 void MainWindowTest::SetUp() {

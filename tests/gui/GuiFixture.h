@@ -23,6 +23,9 @@ bool PutRawClipboardText(const std::wstring& units);
 
 std::wstring MakeTempFolder();
 std::string FileBytes(const std::wstring& path);
+// How many rows of the database file's urls table hold exactly this URL;
+// -1 when the file cannot be read as a database.
+int StoredUrlCount(const std::wstring& dbPath, const std::wstring& url);
 
 class MainWindowTest : public testing::Test {
 protected:

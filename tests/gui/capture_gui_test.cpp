@@ -126,6 +126,14 @@ TEST_F(CaptureGuiTest, LongAddressCaptureStillShowsABalloonAndSaves) {
     Copy(url);
     ASSERT_TRUE(PumpUntil([&] { return g_app.allUrls.count(url) == 1; }));
     EXPECT_TRUE(PumpUntil([&] { return ReadClipboardText() == url; }));
+    // The balloon's text is cut to its 255 characters, the cut marked.
+    const NOTIFYICONDATAW& balloon = LastTrayBalloon();
+    const std::wstring shown = balloon.szInfo;
+    EXPECT_EQ(shown.size(), kBalloonTextMax);
+    EXPECT_EQ(shown, CaptureBalloonText(url).substr(0, kBalloonTextMax - 3) + L"...");
+    EXPECT_EQ(std::wstring(balloon.szInfoTitle), L"Vantrelix");
+    EXPECT_EQ(balloon.dwInfoFlags, (DWORD)NIIF_INFO);
+    EXPECT_EQ(StoredUrlCount(dbPath_, url), 1);
 }
 
 TEST_F(CaptureGuiTest, ATextWithManyAddressesRefreshesTheGridOnce) {
