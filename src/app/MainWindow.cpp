@@ -181,6 +181,20 @@ void OnHotkey(HWND window, int id) {
 // are freed unread.
 void OnQrText(LPARAM payload) { delete[] reinterpret_cast<wchar_t*>(payload); }
 
+// Messages whose numbers are registered by name at run time.
+LRESULT OnRegisteredMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != 0 && message == TaskbarCreatedMessage()) {
+        OnTaskbarCreated(window);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A copy that runs elevated would otherwise never hear the shell's restart.
+void AcceptRegisteredMessages(HWND window) {
+    if (UINT message = TaskbarCreatedMessage()) ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr);
+}
+
 }  // namespace
 
 void LoadStringResource(HINSTANCE instance, UINT id, wchar_t (&buffer)[100]) {
@@ -259,6 +273,7 @@ bool InitInstance(HINSTANCE instance) {
     UseGuiFontInChildren(window);
 
     AddTrayIcon(window);
+    AcceptRegisteredMessages(window);
     StartClipboardListening(window);
     if (g_settings.hotkeyKey != 0)
         RegisterHotKey(window, HOTKEY_SHOW_HIDE, g_settings.hotkeyModifiers | MOD_NOREPEAT, g_settings.hotkeyKey);
@@ -294,7 +309,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case WM_QR_PREVIEW_READY:
             return 0;
         default:
-            return DefWindowProcW(window, message, wParam, lParam);
+            return OnRegisteredMessage(window, message, wParam, lParam);
     }
 }
 

@@ -81,6 +81,22 @@ void RemoveTrayIcon() {
     g_tray.hIcon = nullptr;
 }
 
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
+// A restarted shell has no icons and broadcasts "TaskbarCreated". The icon
+// is added again even though we had it: the record says present, the new
+// shell knows nothing of it. Any program can send the broadcast, so an icon
+// the shell still holds is deleted first rather than added twice (which the
+// shell refuses).
+void OnTaskbarCreated(HWND window) {
+    if (g_trayPresent) Shell_NotifyIconW(NIM_DELETE, &g_tray);
+    g_trayPresent = false;
+    AddTrayIcon(window);
+}
+
 void ShowTrayBalloon(const std::wstring& title, const std::wstring& text, HICON icon) {
     if (!g_trayPresent) return;
     NOTIFYICONDATAW balloon = BuildBalloonData(g_tray, title, text, icon);

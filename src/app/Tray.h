@@ -29,6 +29,12 @@ NOTIFYICONDATAW BuildBalloonData(const NOTIFYICONDATAW& icon, const std::wstring
 // none).
 const NOTIFYICONDATAW& LastTrayBalloon();
 
+// The "TaskbarCreated" message a restarted shell broadcasts; 0 when it could
+// not be registered.
+UINT TaskbarCreatedMessage();
+// Puts the icon into a restarted shell.
+void OnTaskbarCreated(HWND window);
+
 // Text cut to fit a field of `maxChars` characters, ending in "..." when cut;
 // a surrogate pair is never split.
 std::wstring FitToField(const std::wstring& text, size_t maxChars);

@@ -104,3 +104,34 @@ TEST(TrayRecords, BalloonRecordAddsInfoFieldsCutToTheirSizes) {
         EXPECT_EQ(std::wstring(b.szTip), L"tip");
     }
 }
+
+// A restarted shell knows no icons and broadcasts "TaskbarCreated"; any
+// program can broadcast it too, while the shell still holds the icon.
+TEST_F(MainWindowTest, TaskbarCreatedPutsTheIconIntoTheShellAgain) {
+    StartWindow();
+    const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    ASSERT_NE(taskbarCreated, 0u);
+    struct Case {
+        const char* name;
+        bool shellLostIcon;
+    };
+    for (const Case& c : {Case{"restarted shell", true}, Case{"broadcast by someone else", false}}) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(ShellHoldsIcon(g_mainWindow));
+        if (c.shellLostIcon) {
+            NOTIFYICONDATAW gone{};
+            gone.cbSize = sizeof gone;
+            gone.hWnd = g_mainWindow;
+            gone.uID = kTrayIconId;
+            ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
+            ASSERT_FALSE(ShellHoldsIcon(g_mainWindow));
+        }
+        SendMessageW(g_mainWindow, taskbarCreated, 0, 0);
+        EXPECT_TRUE(TrayIconPresent());
+        EXPECT_TRUE(ShellHoldsIcon(g_mainWindow));
+        // Balloons reach the new icon.
+        const std::wstring text(c.name, c.name + strlen(c.name));
+        ShowTrayBalloon(L"Vantrelix", text, nullptr);
+        EXPECT_EQ(std::wstring(LastTrayBalloon().szInfo), text);
+    }
+}
