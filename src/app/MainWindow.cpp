@@ -14,6 +14,7 @@
 #include "app/Layout.h"
 #include "app/OwnerDraw.h"
 #include "app/Tray.h"
+#include "app/WorkerPayloads.h"
 #include "capture/ClipboardCapture.h"
 #include "grid/FilterBar.h"
 #include "grid/GridWindow.h"
@@ -177,9 +178,15 @@ void OnHotkey(HWND window, int id) {
     if (id == HOTKEY_SHOW_HIDE) OnShowHideHotkey(window);
 }
 
-// Worker payloads become ours on arrival; nothing consumes them yet, so they
-// are freed unread.
-void OnQrText(LPARAM payload) { delete[] reinterpret_cast<wchar_t*>(payload); }
+// Any process can post this message with any number in lParam: only a text
+// our own QR worker registered is read (and freed once, when taken).
+void OnQrText(LPARAM lParam) {
+    if (auto text = TakeWorkerPayload<std::wstring>(WM_QR_TEXT, lParam)) FileQrText(*text);
+}
+
+// Finished fetches and QR previews have no receiver yet; a payload a worker
+// of ours registered is freed, any other number is left alone.
+void OnUnhandledWorkerResult(UINT message, LPARAM lParam) { DiscardWorkerPayload(message, lParam); }
 
 // Messages whose numbers are registered by name at run time.
 LRESULT OnRegisteredMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -301,12 +308,11 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case WM_CLIPBOARDUPDATE: CaptureClipboard(window); return 0;
         case WM_TRAY_NOTIFY: OnTrayNotify(window, (UINT)lParam); return 0;
         case WM_QR_TEXT: OnQrText(lParam); return 0;
-        // Handled as their features arrive: the reminder timer, menu states,
-        // finished fetches and QR previews (no workers post them yet).
+        case WM_FETCH_DONE:
+        case WM_QR_PREVIEW_READY: OnUnhandledWorkerResult(message, lParam); return 0;
+        // Handled as their features arrive: the reminder timer and menu states.
         case WM_TIMER:
         case WM_INITMENUPOPUP:
-        case WM_FETCH_DONE:
-        case WM_QR_PREVIEW_READY:
             return 0;
         default:
             return OnRegisteredMessage(window, message, wParam, lParam);

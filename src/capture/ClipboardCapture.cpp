@@ -73,9 +73,36 @@ void FinishCapture(HWND window, const std::vector<std::wstring>& filed) {
     g_clipboardWriteInProgress = false;
 }
 
+// A QR code can hold any text; only web and ftp addresses are filed from one.
+bool IsAcceptedQrAddress(const std::wstring& url) {
+    for (const wchar_t* prefix : {L"http://", L"https://", L"ftp://"})
+        if (url.rfind(prefix, 0) == 0) return true;
+    return false;
+}
+
 }  // namespace
 
 std::wstring CaptureBalloonText(const std::wstring& url) { return L"New URL captured:\n" + url; }
+
+std::wstring QrCaptureBalloonText(const std::wstring& url) { return L"URL captured from QR code:\n" + url; }
+
+bool FileQrText(const std::wstring& text) {
+    if (text.empty()) return false;
+    std::wstring url = NormaliseUrl(text);
+    if (!IsAcceptedQrAddress(url) || g_app.allUrls.count(url)) return false;
+    if (!AddUrlToGroup(ApplyAutoGroupRules(url), url)) return false;
+    ApplyAutoTagRules(url);
+    FillTagFilterCombo();
+    RebuildGroupMenus();
+    RefreshGridWithColumns();
+    SaveCatalogue();
+    if (g_settings.validateOnCapture) {
+        g_app.validationStatus[url] = ValidateUrl(url);
+        RefreshGrid();
+    }
+    if (g_settings.showNewUrlNotification) ShowTrayBalloon(L"Vantrelix", QrCaptureBalloonText(url), nullptr);
+    return true;
+}
 
 std::vector<std::wstring> FileUrlsFromText(std::wstring_view text) {
     GridRefreshBatch oneRefresh;

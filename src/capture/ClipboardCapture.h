@@ -24,3 +24,12 @@ bool SetClipboardText(HWND window, const std::wstring& text);
 
 // "New URL captured:\n" and the URL.
 std::wstring CaptureBalloonText(const std::wstring& url);
+
+// Files the text a QR code on a copied picture decoded to, when it is a new
+// http, https or ftp address (normalised as copied text is), then tags, saves
+// and announces it; anything else is dropped without a message. The address
+// is not written back to the clipboard. True when one was filed.
+bool FileQrText(const std::wstring& text);
+
+// "URL captured from QR code:\n" and the URL.
+std::wstring QrCaptureBalloonText(const std::wstring& url);
