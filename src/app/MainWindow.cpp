@@ -188,6 +188,23 @@ void OnQrText(LPARAM lParam) {
 // of ours registered is freed, any other number is left alone.
 void OnUnhandledWorkerResult(UINT message, LPARAM lParam) { DiscardWorkerPayload(message, lParam); }
 
+// Windows may end the process after these messages without a WM_DESTROY, so
+// what closing the window saves is saved now. A cancelled log-off loses
+// nothing by it.
+void SaveBeforeSessionEnds() {
+    SaveCatalogue();
+    SaveSettings();
+}
+
+LRESULT OnQueryEndSession() {
+    SaveBeforeSessionEnds();
+    return TRUE;
+}
+
+void OnEndSession(bool ending) {
+    if (ending) SaveBeforeSessionEnds();
+}
+
 // Messages whose numbers are registered by name at run time.
 LRESULT OnRegisteredMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != 0 && message == TaskbarCreatedMessage()) {
@@ -310,6 +327,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case WM_QR_TEXT: OnQrText(lParam); return 0;
         case WM_FETCH_DONE:
         case WM_QR_PREVIEW_READY: OnUnhandledWorkerResult(message, lParam); return 0;
+        case WM_QUERYENDSESSION: return OnQueryEndSession();
+        case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
         // Handled as their features arrive: the reminder timer and menu states.
         case WM_TIMER:
         case WM_INITMENUPOPUP:
