@@ -346,14 +346,18 @@ int RunVantrelix(HINSTANCE instance) {
     ULONG_PTR gdiplusToken = 0;
     Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
 
+    // A start that fails ends with a failure code, so that whoever started
+    // the program (a script, the Startup folder's shortcut) can tell.
     if (!MyRegisterClass(instance)) {
         LogLastError(L"RegisterClassExW");
         LogLastError(L"MyRegisterClass/RegisterClassExW");
-        return 0;
+        Gdiplus::GdiplusShutdown(gdiplusToken);
+        return kExitStartFailed;
     }
     if (!InitInstance(instance)) {
         LogLastError(L"InitInstance/CreateWindowW");
-        return 0;
+        Gdiplus::GdiplusShutdown(gdiplusToken);
+        return kExitStartFailed;
     }
 
     HACCEL accelerators = CreateMainAccelerators();

@@ -21,8 +21,11 @@ inline constexpr wchar_t kProductVersion[] = L"1.3.5";
 extern HWND g_mainWindow;
 extern HIMAGELIST FaviconImageList;
 
-// The whole program: start-up, message loop and shutdown. Returns the exit code.
+// The whole program: start-up, message loop and shutdown. Returns the exit
+// code: the quit message's (0) after a normal run, kExitStartFailed when the
+// window class or the main window could not be made.
 int RunVantrelix(HINSTANCE instance);
+inline constexpr int kExitStartFailed = 1;
 
 // Loads string resource `id` into a buffer of 100 characters; "Vantrelix"
 // when the resource is missing.

@@ -125,3 +125,11 @@ TEST_F(MainWindowTest, NotADatabaseFileIsLeftUntouched) {
     CloseWindow();
     EXPECT_EQ(FileBytes(dbPath_), junk);
 }
+
+TEST_F(MainWindowTest, AStartThatCannotRegisterItsWindowClassEndsWithAFailureCode) {
+    // The fixture has registered the class already, so the program's own
+    // registration fails as it would on a broken system.
+    EXPECT_EQ(RunVantrelix(GetModuleHandleW(nullptr)), kExitStartFailed);
+    EXPECT_NE(kExitStartFailed, 0);
+    EXPECT_EQ(g_mainWindow, nullptr);
+}
