@@ -7,6 +7,7 @@
 #include "app/Menus.h"
 #include "app/Tray.h"
 #include "capture/AutoRules.h"
+#include "capture/PrivateClipboard.h"
 #include "capture/UrlExtraction.h"
 #include "grid/FilterBar.h"
 #include "grid/GridState.h"
@@ -121,6 +122,12 @@ void CaptureClipboard(HWND window) {
     if (g_clipboardWriteInProgress) return;
     if (!window) window = g_mainWindow;
     if (!OpenClipboardPatiently(window)) return;
+    // A copy its source marked private is not ours to file, write back or
+    // announce.
+    if (ClipboardMarkedPrivate()) {
+        CloseClipboard();
+        return;
+    }
     std::vector<std::wstring> filed;
     std::wstring text;
     if (ReadClipboardText(GetClipboardData(CF_UNICODETEXT), text)) filed = FileUrlsFromText(text);

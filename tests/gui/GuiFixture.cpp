@@ -55,6 +55,31 @@ bool PutRawClipboardText(const std::wstring& units) {
     return memory != nullptr;
 }
 
+static HGLOBAL GlobalCopy(const void* data, size_t bytes) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory) return nullptr;
+    memcpy(GlobalLock(memory), data, bytes);
+    GlobalUnlock(memory);
+    return memory;
+}
+
+bool PutClipboardTextWithMark(const std::wstring& text, const wchar_t* formatName, DWORD value) {
+    UINT format = RegisterClipboardFormatW(formatName);
+    if (!format || !OpenClipboardForTest()) return false;
+    EmptyClipboard();
+    bool ok = true;
+    for (auto [id, memory] :
+         {std::pair{UINT(CF_UNICODETEXT), GlobalCopy(text.c_str(), (text.size() + 1) * 2)},
+          std::pair{format, GlobalCopy(&value, sizeof value)}}) {
+        if (!memory || !SetClipboardData(id, memory)) {
+            if (memory) GlobalFree(memory);
+            ok = false;
+        }
+    }
+    CloseClipboard();
+    return ok;
+}
+
 std::wstring MakeTempFolder() {
     wchar_t base[MAX_PATH];
     GetTempPathW(MAX_PATH, base);

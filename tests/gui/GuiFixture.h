@@ -21,6 +21,10 @@ std::wstring ReadClipboardText();
 // Puts raw UTF-16 code units (no terminator added) on the clipboard.
 bool PutRawClipboardText(const std::wstring& units);
 
+// Puts text on the clipboard together with a registered format holding a
+// DWORD, the way programs mark a copy for clipboard monitors.
+bool PutClipboardTextWithMark(const std::wstring& text, const wchar_t* formatName, DWORD value);
+
 std::wstring MakeTempFolder();
 std::string FileBytes(const std::wstring& path);
 // How many rows of the database file's urls table hold exactly this URL;
