@@ -13,6 +13,7 @@
 #include "app/FunctionKeys.h"
 #include "app/Layout.h"
 #include "app/OwnerDraw.h"
+#include "app/SingleInstance.h"
 #include "app/Tray.h"
 #include "app/WorkerPayloads.h"
 #include "capture/ClipboardCapture.h"
@@ -211,12 +212,15 @@ LRESULT OnRegisteredMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         OnTaskbarCreated(window);
         return 0;
     }
+    if (message != 0 && message == ShowInstanceMessage()) return OnShowInstanceRequest(window, lParam);
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-// A copy that runs elevated would otherwise never hear the shell's restart.
+// A copy that runs elevated would otherwise never hear the shell's restart
+// nor a second start by the same user.
 void AcceptRegisteredMessages(HWND window) {
-    if (UINT message = TaskbarCreatedMessage()) ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr);
+    for (UINT message : {TaskbarCreatedMessage(), ShowInstanceMessage()})
+        if (message) ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr);
 }
 
 }  // namespace
@@ -340,6 +344,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 int RunVantrelix(HINSTANCE instance) {
     LoadWindowNames(instance);
+    InstanceLock instanceLock(g_className);
+    if (!instanceLock.IsFirstCopy()) return instanceLock.ReachedRunningCopy() ? 0 : kExitStartFailed;
     LoadSettings();
 
     Gdiplus::GdiplusStartupInput gdiplusInput;

@@ -22,7 +22,8 @@ extern HWND g_mainWindow;
 extern HIMAGELIST FaviconImageList;
 
 // The whole program: start-up, message loop and shutdown. Returns the exit
-// code: the quit message's (0) after a normal run, kExitStartFailed when the
+// code: the quit message's (0) after a normal run, 0 when another copy of the
+// same executable was brought forward instead, kExitStartFailed when the
 // window class or the main window could not be made.
 int RunVantrelix(HINSTANCE instance);
 inline constexpr int kExitStartFailed = 1;
