@@ -14,9 +14,11 @@
 #include "app/Layout.h"
 #include "app/Menus.h"
 #include "app/OwnerDraw.h"
+#include "app/SingleInstance.h"
 #include "app/StorageNotices.h"
 #include "app/Tray.h"
 #include "app/ViewWiring.h"
+#include "base/WorkerPayloads.h"
 #include "capture/ClipboardCapture.h"
 #include "grid/FilterBar.h"
 #include "grid/GridState.h"
@@ -132,11 +134,13 @@ void UseGuiFontInChildren(HWND window) {
     EnumChildWindows(window, SetGuiFont, reinterpret_cast<LPARAM>(GetStockObject(DEFAULT_GUI_FONT)));
 }
 
-// What was captured while the stored catalogue could not be read gets one
-// last chance to reach the file.
+// The catalogue and the settings, as the program ends or Windows ends the
+// session. What was captured while the stored catalogue could not be read
+// gets one last chance to reach the file.
 void SaveBeforeExit() {
     if (CatalogueFileUnread()) RetryCatalogueLoad();
     SaveCatalogue();
+    SaveSettings();
 }
 
 void OnDestroy(HWND window) {
@@ -145,7 +149,6 @@ void OnDestroy(HWND window) {
     KillTimer(window, TIMER_REMINDER_CHECK);
     KillTimer(window, TIMER_CATALOGUE_RETRY);
     SaveBeforeExit();
-    SaveSettings();
     RemoveTrayIcon();
     DeleteThemeBrushes();
     if (FaviconImageList) {
@@ -206,9 +209,44 @@ void OnHotkey(HWND window, int id) {
     if (id == HOTKEY_SHOW_HIDE) OnShowHideHotkey(window);
 }
 
-// Worker payloads become ours on arrival; nothing consumes them yet, so they
-// are freed unread.
-void OnQrText(LPARAM payload) { delete[] reinterpret_cast<wchar_t*>(payload); }
+// Any process can post this message with any number in lParam: only a text
+// our own QR worker registered is read (and freed once, when taken).
+void OnQrText(LPARAM lParam) {
+    if (auto text = TakeWorkerPayload<std::wstring>(WM_QR_TEXT, lParam)) FileQrText(*text);
+}
+
+// Finished fetches and QR previews have no receiver yet; a payload a worker
+// of ours registered is freed, any other number is left alone.
+void OnUnhandledWorkerResult(UINT message, LPARAM lParam) { DiscardWorkerPayload(message, lParam); }
+
+// Windows may end the process after these messages without a WM_DESTROY, so
+// what closing the window saves is saved now. A cancelled log-off loses
+// nothing by it.
+LRESULT OnQueryEndSession() {
+    SaveBeforeExit();
+    return TRUE;
+}
+
+void OnEndSession(bool ending) {
+    if (ending) SaveBeforeExit();
+}
+
+// Messages whose numbers are registered by name at run time.
+LRESULT OnRegisteredMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != 0 && message == TaskbarCreatedMessage()) {
+        OnTaskbarCreated(window);
+        return 0;
+    }
+    if (message != 0 && message == ShowInstanceMessage()) return OnShowInstanceRequest(window, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A copy that runs elevated would otherwise never hear the shell's restart
+// nor a second start by the same user.
+void AcceptRegisteredMessages(HWND window) {
+    for (UINT message : {TaskbarCreatedMessage(), ShowInstanceMessage()})
+        if (message) ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr);
+}
 
 }  // namespace
 
@@ -296,6 +334,7 @@ bool InitInstance(HINSTANCE instance) {
 
     AddTrayIcon(window);
     ShowPendingStorageNotice();
+    AcceptRegisteredMessages(window);
     StartClipboardListening(window);
     if (g_settings.hotkeyKey != 0)
         RegisterHotKey(window, HOTKEY_SHOW_HIDE, g_settings.hotkeyModifiers | MOD_NOREPEAT, g_settings.hotkeyKey);
@@ -325,32 +364,37 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case WM_QR_TEXT: OnQrText(lParam); return 0;
         case WM_TIMER: OnTimer(window, (UINT_PTR)wParam); return 0;
         case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wParam)); return 0;
-        // Handled as their features arrive: finished fetches and QR previews
-        // (no workers post them yet).
         case WM_FETCH_DONE:
-        case WM_QR_PREVIEW_READY:
-            return 0;
+        case WM_QR_PREVIEW_READY: OnUnhandledWorkerResult(message, lParam); return 0;
+        case WM_QUERYENDSESSION: return OnQueryEndSession();
+        case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
         default:
-            return DefWindowProcW(window, message, wParam, lParam);
+            return OnRegisteredMessage(window, message, wParam, lParam);
     }
 }
 
 int RunVantrelix(HINSTANCE instance) {
     LoadWindowNames(instance);
+    InstanceLock instanceLock(g_className);
+    if (!instanceLock.IsFirstCopy()) return instanceLock.ReachedRunningCopy() ? 0 : kExitStartFailed;
     LoadSettings();
 
     Gdiplus::GdiplusStartupInput gdiplusInput;
     ULONG_PTR gdiplusToken = 0;
     Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
 
+    // A start that fails ends with a failure code, so that whoever started
+    // the program (a script, the Startup folder's shortcut) can tell.
     if (!MyRegisterClass(instance)) {
         LogLastError(L"RegisterClassExW");
         LogLastError(L"MyRegisterClass/RegisterClassExW");
-        return 0;
+        Gdiplus::GdiplusShutdown(gdiplusToken);
+        return kExitStartFailed;
     }
     if (!InitInstance(instance)) {
         LogLastError(L"InitInstance/CreateWindowW");
-        return 0;
+        Gdiplus::GdiplusShutdown(gdiplusToken);
+        return kExitStartFailed;
     }
 
     HACCEL accelerators = CreateMainAccelerators();

@@ -5,8 +5,9 @@
 
 #include <string>
 
+#include "ui/TrayIcon.h"
+
 // Private messages posted to the main window.
-inline constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1;
 inline constexpr UINT WM_FETCH_DONE = WM_USER + 2;
 inline constexpr UINT WM_QR_TEXT = WM_USER + 3;
 inline constexpr UINT WM_QR_PREVIEW_READY = WM_USER + 4;
@@ -23,8 +24,12 @@ inline constexpr wchar_t kProductVersion[] = L"1.3.5";
 
 extern HWND g_mainWindow;
 
-// The whole program: start-up, message loop and shutdown. Returns the exit code.
+// The whole program: start-up, message loop and shutdown. Returns the exit
+// code: the quit message's (0) after a normal run, 0 when another copy of the
+// same executable was brought forward instead, kExitStartFailed when the
+// window class or the main window could not be made.
 int RunVantrelix(HINSTANCE instance);
+inline constexpr int kExitStartFailed = 1;
 
 // Loads string resource `id` into a buffer of 100 characters; "Vantrelix"
 // when the resource is missing.

@@ -1,70 +1,19 @@
 #include "app/Tray.h"
 
-#include <shellapi.h>
-
-#include "base/FitText.h"
-
-#include "ui/CommandIds.h"
-#include "base/DebugLog.h"
 #include "app/MainWindow.h"
+#include "ui/CommandIds.h"
 #include "resource.h"
 #include "settings/Settings.h"
 
 namespace {
 
-bool g_trayPresent = false;
-NOTIFYICONDATAW g_tray{};  // kept for the whole run; balloons reuse it
-
-constexpr UINT kTrayFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-
-void CopyToField(wchar_t* field, size_t fieldSize, const std::wstring& text) {
-    std::wstring fitted = FitToField(text, fieldSize - 1);
-    wmemcpy(field, fitted.c_str(), fitted.size() + 1);
-}
-
 HWND ZOrder() { return g_settings.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST; }
 
 }  // namespace
 
-bool TrayIconPresent() { return g_trayPresent; }
+void AddTrayIcon(HWND window) { AddTrayIconWithTip(window, WindowName()); }
 
-void AddTrayIcon(HWND window) {
-    if (g_trayPresent) return;
-    g_tray = NOTIFYICONDATAW{};
-    g_tray.cbSize = sizeof(g_tray);
-    g_tray.hWnd = window;
-    g_tray.uID = kTrayIconId;
-    g_tray.uFlags = kTrayFlags;
-    g_tray.uCallbackMessage = WM_TRAY_NOTIFY;
-    g_tray.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VANTRELIX));
-    if (!g_tray.hIcon) g_tray.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    CopyToField(g_tray.szTip, ARRAYSIZE(g_tray.szTip), WindowName());
-    if (!Shell_NotifyIconW(NIM_ADD, &g_tray)) {
-        LogLastError(L"Shell_NotifyIconW(NIM_ADD)");
-        return;
-    }
-    g_trayPresent = true;
-    g_tray.uVersion = 0;  // plain mouse messages in the callback's lParam
-    Shell_NotifyIconW(NIM_SETVERSION, &g_tray);
-}
-
-void RemoveTrayIcon() {
-    if (g_trayPresent && !Shell_NotifyIconW(NIM_DELETE, &g_tray)) LogLastError(L"Shell_NotifyIconW(NIM_DELETE)");
-    g_trayPresent = false;
-    g_tray.hIcon = nullptr;
-}
-
-void ShowTrayBalloon(const std::wstring& title, const std::wstring& text, HICON icon) {
-    if (!g_trayPresent) return;
-    g_tray.uFlags = kTrayFlags | NIF_INFO;
-    CopyToField(g_tray.szInfoTitle, ARRAYSIZE(g_tray.szInfoTitle), title);
-    CopyToField(g_tray.szInfo, ARRAYSIZE(g_tray.szInfo), text);
-    g_tray.dwInfoFlags = icon ? NIIF_USER : NIIF_INFO;
-    g_tray.hBalloonIcon = icon;
-    Shell_NotifyIconW(NIM_MODIFY, &g_tray);
-    g_tray.uFlags = kTrayFlags;
-    g_tray.hBalloonIcon = nullptr;
-}
+void OnTaskbarCreated(HWND window) { AddTrayIconAgain(window); }
 
 void RestoreWindowRect(HWND window) {
     if (!window || !g_settings.windowRectKnown) return;

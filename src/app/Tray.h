@@ -1,22 +1,14 @@
 #pragma once
-// The notification-area icon, its balloons and the window's trips to the tray.
+// The main window's trips to the tray and back; the icon itself is
+// ui/TrayIcon.h.
 #include <windows.h>
 
-#include <string>
+#include "ui/TrayIcon.h"
 
-#include "base/FitText.h"
-
-inline constexpr UINT kTrayIconId = 1;
-inline constexpr size_t kBalloonTitleMax = 63;
-inline constexpr size_t kBalloonTextMax = 255;
-inline constexpr size_t kTrayTipMax = 127;
-
-bool TrayIconPresent();
 void AddTrayIcon(HWND window);
-void RemoveTrayIcon();
-// The caller keeps ownership of the icon.
-void ShowTrayBalloon(const std::wstring& title, const std::wstring& text, HICON icon);
 
+// Puts the icon into a restarted shell.
+void OnTaskbarCreated(HWND window);
 
 void ShowFromTray(HWND window);
 void HideToTray(HWND window);

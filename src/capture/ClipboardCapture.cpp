@@ -3,18 +3,18 @@
 #include <cwchar>
 
 #include "base/DebugLog.h"
-#include "app/MainWindow.h"
-#include "app/Menus.h"
-#include "app/Tray.h"
 #include "capture/AutoRules.h"
+#include "capture/PrivateClipboard.h"
 #include "capture/UrlExtraction.h"
 #include "grid/FilterBar.h"
 #include "grid/GridState.h"
 #include "grid/RefreshBatch.h"
 #include "model/AppState.h"
+#include "model/CatalogueViews.h"
 #include "net/Validation.h"
 #include "settings/Settings.h"
 #include "storage/Database.h"
+#include "ui/TrayIcon.h"
 
 bool g_clipboardWriteInProgress = false;
 
@@ -59,7 +59,7 @@ void FinishCapture(HWND window, const std::vector<std::wstring>& filed) {
         RefreshGridWithColumns();
     }
     if (filed.empty()) return;
-    RebuildGroupMenus();
+    NotifyGroupsChanged();
     SaveCatalogue();
     if (g_settings.validateOnCapture) {
         for (const auto& url : filed) {
@@ -73,9 +73,36 @@ void FinishCapture(HWND window, const std::vector<std::wstring>& filed) {
     g_clipboardWriteInProgress = false;
 }
 
+// A QR code can hold any text; only web and ftp addresses are filed from one.
+bool IsAcceptedQrAddress(const std::wstring& url) {
+    for (const wchar_t* prefix : {L"http://", L"https://", L"ftp://"})
+        if (url.rfind(prefix, 0) == 0) return true;
+    return false;
+}
+
 }  // namespace
 
 std::wstring CaptureBalloonText(const std::wstring& url) { return L"New URL captured:\n" + url; }
+
+std::wstring QrCaptureBalloonText(const std::wstring& url) { return L"URL captured from QR code:\n" + url; }
+
+bool FileQrText(const std::wstring& text) {
+    if (text.empty()) return false;
+    std::wstring url = NormaliseUrl(text);
+    if (!IsAcceptedQrAddress(url) || g_app.allUrls.count(url)) return false;
+    if (!AddUrlToGroup(ApplyAutoGroupRules(url), url)) return false;
+    ApplyAutoTagRules(url);
+    FillTagFilterCombo();
+    NotifyGroupsChanged();
+    RefreshGridWithColumns();
+    SaveCatalogue();
+    if (g_settings.validateOnCapture) {
+        g_app.validationStatus[url] = ValidateUrl(url);
+        RefreshGrid();
+    }
+    if (g_settings.showNewUrlNotification) ShowTrayBalloon(L"Vantrelix", QrCaptureBalloonText(url), nullptr);
+    return true;
+}
 
 std::vector<std::wstring> FileUrlsFromText(std::wstring_view text) {
     GridRefreshBatch oneRefresh;
@@ -92,8 +119,13 @@ std::vector<std::wstring> FileUrlsFromText(std::wstring_view text) {
 
 void CaptureClipboard(HWND window) {
     if (g_clipboardWriteInProgress) return;
-    if (!window) window = g_mainWindow;
     if (!OpenClipboardPatiently(window)) return;
+    // A copy its source marked private is not ours to file, write back or
+    // announce.
+    if (ClipboardMarkedPrivate()) {
+        CloseClipboard();
+        return;
+    }
     std::vector<std::wstring> filed;
     std::wstring text;
     if (ReadClipboardText(GetClipboardData(CF_UNICODETEXT), text)) filed = FileUrlsFromText(text);

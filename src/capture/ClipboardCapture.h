@@ -10,8 +10,8 @@
 // returns at once while it is set.
 extern bool g_clipboardWriteInProgress;
 
-// Handles one clipboard change; `window` opens the clipboard (the main window
-// when null).
+// Handles one clipboard change; `window` opens the clipboard and receives
+// the normalised address written back.
 void CaptureClipboard(HWND window);
 
 // Files every address of the text that the catalogue does not hold yet, each
@@ -24,3 +24,12 @@ bool SetClipboardText(HWND window, const std::wstring& text);
 
 // "New URL captured:\n" and the URL.
 std::wstring CaptureBalloonText(const std::wstring& url);
+
+// Files the text a QR code on a copied picture decoded to, when it is a new
+// http, https or ftp address (normalised as copied text is), then tags, saves
+// and announces it; anything else is dropped without a message. The address
+// is not written back to the clipboard. True when one was filed.
+bool FileQrText(const std::wstring& text);
+
+// "URL captured from QR code:\n" and the URL.
+std::wstring QrCaptureBalloonText(const std::wstring& url);

@@ -6,11 +6,16 @@ set -euo pipefail
 E2E_EXE_SOURCE="$1"
 E2E_DIR=$(mktemp -d /tmp/vantrelix-e2e.XXXXXX)
 E2E_PID=""
+E2E_MORE_DIRS=()  # further folders, each with a copy of the exe
+E2E_MORE_PIDS=()  # programs started in them
 cp "$E2E_EXE_SOURCE" "$E2E_DIR/Vantrelix.exe"
 
 e2e_cleanup() {
-  if [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null; then kill "$E2E_PID" 2>/dev/null || true; fi
-  rm -rf "$E2E_DIR"
+  local pid
+  for pid in "$E2E_PID" "${E2E_MORE_PIDS[@]}"; do
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid" 2>/dev/null || true; fi
+  done
+  rm -rf "$E2E_DIR" "${E2E_MORE_DIRS[@]}"
 }
 trap e2e_cleanup EXIT
 
@@ -41,6 +46,42 @@ start_app() {
 }
 
 window_listed() { xdotool search --name "^Vantrelix v1.3.5" >/dev/null; }
+
+# Another temporary folder with its own copy of the exe; its path goes to
+# E2E_OTHER_DIR.
+another_app_dir() {
+  E2E_OTHER_DIR=$(mktemp -d /tmp/vantrelix-e2e.XXXXXX)
+  E2E_MORE_DIRS+=("$E2E_OTHER_DIR")
+  cp "$E2E_EXE_SOURCE" "$E2E_OTHER_DIR/Vantrelix.exe"
+}
+
+# Starts the exe of another folder in the background (its pid goes to
+# E2E_OTHER_PID) and waits for its database.
+start_app_in() {
+  (cd "$1" && exec "$WINE" Vantrelix.exe >/dev/null 2>&1) &
+  E2E_OTHER_PID=$!
+  E2E_MORE_PIDS+=("$E2E_OTHER_PID")
+  wait_for 300 test -s "$1/Vantrelix.db" || fail "Vantrelix in $1 did not create its database"
+}
+
+# How many Vantrelix processes run from the folder: a Wine process keeps the
+# folder it was started in as its working directory.
+app_processes_in() {
+  local pid n=0
+  for pid in $(pgrep -x Vantrelix.exe); do
+    [ "$(readlink "/proc/$pid/cwd" 2>/dev/null)" = "$1" ] && n=$((n + 1))
+  done
+  echo "$n"
+}
+
+# Main windows shown on the screen whose caption names the folder.
+visible_windows_of() {
+  local w n=0
+  for w in $(xdotool search --onlyvisible --name "^Vantrelix v1.3.5" 2>/dev/null); do
+    case "$(xdotool getwindowname "$w" 2>/dev/null)" in *"$(basename "$1")"*) n=$((n + 1)) ;; esac
+  done
+  echo "$n"
+}
 
 # Closes the program the way Windows asks a program to end (WM_CLOSE to its
 # windows) and waits for it to finish its shutdown.

@@ -1,5 +1,7 @@
 #include "GuiFixture.h"
 
+#include <sqlite3.h>
+
 #include "app/Tray.h"
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
@@ -53,6 +55,31 @@ bool PutRawClipboardText(const std::wstring& units) {
     return memory != nullptr;
 }
 
+static HGLOBAL GlobalCopy(const void* data, size_t bytes) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory) return nullptr;
+    memcpy(GlobalLock(memory), data, bytes);
+    GlobalUnlock(memory);
+    return memory;
+}
+
+bool PutClipboardTextWithMark(const std::wstring& text, const wchar_t* formatName, DWORD value) {
+    UINT format = RegisterClipboardFormatW(formatName);
+    if (!format || !OpenClipboardForTest()) return false;
+    EmptyClipboard();
+    bool ok = true;
+    for (auto [id, memory] :
+         {std::pair{UINT(CF_UNICODETEXT), GlobalCopy(text.c_str(), (text.size() + 1) * 2)},
+          std::pair{format, GlobalCopy(&value, sizeof value)}}) {
+        if (!memory || !SetClipboardData(id, memory)) {
+            if (memory) GlobalFree(memory);
+            ok = false;
+        }
+    }
+    CloseClipboard();
+    return ok;
+}
+
 std::wstring MakeTempFolder() {
     wchar_t base[MAX_PATH];
     GetTempPathW(MAX_PATH, base);
@@ -75,6 +102,26 @@ std::string FileBytes(const std::wstring& path) {
     while (ReadFile(f, buf, sizeof buf, &got, nullptr) && got > 0) bytes.append(buf, got);
     CloseHandle(f);
     return bytes;
+}
+
+int StoredUrlCount(const std::wstring& dbPath, const std::wstring& url) {
+    int pathBytes = WideCharToMultiByte(CP_UTF8, 0, dbPath.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string path(pathBytes, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, dbPath.c_str(), -1, path.data(), pathBytes, nullptr, nullptr);
+    sqlite3* db = nullptr;
+    int count = -1;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* query = nullptr;
+        if (sqlite3_prepare16_v2(db, L"SELECT count(*) FROM urls WHERE url = ?;", -1, &query, nullptr) ==
+                SQLITE_OK &&
+            sqlite3_bind_text16(query, 1, url.c_str(), (int)(url.size() * 2), SQLITE_TRANSIENT) ==
+                SQLITE_OK &&
+            sqlite3_step(query) == SQLITE_ROW)
+            count = sqlite3_column_int(query, 0);
+        sqlite3_finalize(query);
+    }
+    sqlite3_close(db);
+    return count;
 }
 
 void MainWindowTest::SetUp() {
@@ -105,7 +152,9 @@ void MainWindowTest::CloseWindow() {
     if (!g_mainWindow) return;
     HWND window = g_mainWindow;
     SendMessageW(window, WM_CLOSE, 0, 0);
-    PumpUntil([&] { return !IsWindow(window); });
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(window); }))
+        << "the main window is still open after WM_CLOSE";
+    EXPECT_EQ(g_mainWindow, nullptr);
 }
 
 void MainWindowTest::TearDown() {

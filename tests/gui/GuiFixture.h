@@ -21,8 +21,15 @@ std::wstring ReadClipboardText();
 // Puts raw UTF-16 code units (no terminator added) on the clipboard.
 bool PutRawClipboardText(const std::wstring& units);
 
+// Puts text on the clipboard together with a registered format holding a
+// DWORD, the way programs mark a copy for clipboard monitors.
+bool PutClipboardTextWithMark(const std::wstring& text, const wchar_t* formatName, DWORD value);
+
 std::wstring MakeTempFolder();
 std::string FileBytes(const std::wstring& path);
+// How many rows of the database file's urls table hold exactly this URL;
+// -1 when the file cannot be read as a database.
+int StoredUrlCount(const std::wstring& dbPath, const std::wstring& url);
 
 class MainWindowTest : public testing::Test {
 protected:

@@ -126,6 +126,60 @@ TEST_F(CaptureGuiTest, LongAddressCaptureStillShowsABalloonAndSaves) {
     Copy(url);
     ASSERT_TRUE(PumpUntil([&] { return g_app.allUrls.count(url) == 1; }));
     EXPECT_TRUE(PumpUntil([&] { return ReadClipboardText() == url; }));
+    // The balloon's text is cut to its 255 characters, the cut marked.
+    const NOTIFYICONDATAW& balloon = LastTrayBalloon();
+    const std::wstring shown = balloon.szInfo;
+    EXPECT_EQ(shown.size(), kBalloonTextMax);
+    EXPECT_EQ(shown, CaptureBalloonText(url).substr(0, kBalloonTextMax - 3) + L"...");
+    EXPECT_EQ(std::wstring(balloon.szInfoTitle), L"Vantrelix");
+    EXPECT_EQ(balloon.dwInfoFlags, (DWORD)NIIF_INFO);
+    EXPECT_EQ(StoredUrlCount(dbPath_, url), 1);
+}
+
+// Password managers and the like mark their copies for clipboard monitors;
+// such a copy leaves no trace, and an ordinary copy right after it is
+// captured as usual.
+TEST_F(CaptureGuiTest, CopiesMarkedPrivateAreIgnored) {
+    struct Case {
+        const wchar_t* format;
+        DWORD value;
+        bool captured;
+    };
+    const Case cases[] = {
+        {L"ExcludeClipboardContentFromMonitorProcessing", 0, false},
+        {L"Clipboard Viewer Ignore", 0, false},
+        {L"CanIncludeInClipboardHistory", 0, false},
+        {L"CanIncludeInClipboardHistory", 1, true},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << std::string(c.format, c.format + wcslen(c.format)) << " = " << c.value);
+        const std::wstring marked = L"https://marked" + std::to_wstring(n) + L".example/";
+        const std::wstring markedFiled = marked.substr(0, marked.size() - 1);
+        const std::wstring plain = L"https://plain" + std::to_wstring(n++) + L".example/";
+        const std::wstring plainFiled = plain.substr(0, plain.size() - 1);
+
+        const std::string dbBefore = FileBytes(dbPath_);
+        ASSERT_FALSE(dbBefore.empty());
+        ASSERT_TRUE(PutClipboardTextWithMark(marked, c.format, c.value));
+        PumpFor(300);  // the listener's own notification
+        SendMessageW(g_mainWindow, WM_CLIPBOARDUPDATE, 0, 0);
+        PumpFor(100);
+        EXPECT_EQ(g_app.allUrls.count(markedFiled), c.captured ? 1u : 0u);
+        EXPECT_EQ(std::wstring(LastTrayBalloon().szInfo) == CaptureBalloonText(markedFiled), c.captured);
+        if (!c.captured) {
+            EXPECT_EQ(FileBytes(dbPath_), dbBefore);
+            EXPECT_EQ(ReadClipboardText(), marked);  // not written back normalised
+        }
+
+        Copy(plain);
+        ASSERT_TRUE(PumpUntil([&] { return g_app.allUrls.count(plainFiled) == 1; }));
+        EXPECT_EQ(std::wstring(LastTrayBalloon().szInfo), CaptureBalloonText(plainFiled));
+        EXPECT_EQ(StoredUrlCount(dbPath_, plainFiled), 1);
+        EXPECT_TRUE(PumpUntil([&] { return ReadClipboardText() == plainFiled; }));
+        PumpFor(300);  // the write-back's own notification comes and goes
+    }
 }
 
 TEST_F(CaptureGuiTest, ATextWithManyAddressesRefreshesTheGridOnce) {

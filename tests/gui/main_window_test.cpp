@@ -119,7 +119,17 @@ TEST_F(MainWindowTest, NotADatabaseFileIsLeftUntouched) {
     ASSERT_EQ(g_app.groups.size(), 1u);
     EXPECT_EQ(g_app.groups[0].name, L"Uncategorized");
     ASSERT_TRUE(SetClipboardText(nullptr, L"https://new.example"));
-    PumpUntil([] { return g_app.allUrls.size() == 1; });
+    // The capture really happened (and would have saved) before the file is
+    // looked at.
+    ASSERT_TRUE(PumpUntil([] { return g_app.allUrls.count(L"https://new.example") == 1; }));
     CloseWindow();
     EXPECT_EQ(FileBytes(dbPath_), junk);
+}
+
+TEST_F(MainWindowTest, AStartThatCannotRegisterItsWindowClassEndsWithAFailureCode) {
+    // The fixture has registered the class already, so the program's own
+    // registration fails as it would on a broken system.
+    EXPECT_EQ(RunVantrelix(GetModuleHandleW(nullptr)), kExitStartFailed);
+    EXPECT_NE(kExitStartFailed, 0);
+    EXPECT_EQ(g_mainWindow, nullptr);
 }
