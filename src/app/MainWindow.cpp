@@ -25,6 +25,7 @@
 #include "resource.h"
 #include "settings/Settings.h"
 #include "storage/Database.h"
+#include "ui/DarkTheme.h"
 #include "ui/ThemeBrushes.h"
 
 HWND g_mainWindow = nullptr;
@@ -288,6 +289,7 @@ bool InitInstance(HINSTANCE instance) {
     FillAndRestoreFilters();
     CreateFunctionKeyButtons(window, instance);
     UseGuiFontInChildren(window);
+    ApplyDarkMode(window);
 
     AddTrayIcon(window);
     ShowPendingStorageNotice();
