@@ -43,8 +43,7 @@ INT_PTR OnAboutCommand(HWND dialog, WORD id, WORD code) {
         case IDC_ABOUT_LINK:
             if (code == STN_CLICKED) OpenWebAddress(dialog, DialogStateOf<AboutState>(dialog)->address);
             return TRUE;
-        default:
-            return FALSE;
+        default: return FALSE;
     }
 }
 
@@ -77,17 +76,11 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
         if (HBRUSH brush = DarkDialogColor(message, reinterpret_cast<HDC>(wParam)))
             return reinterpret_cast<INT_PTR>(brush);
     switch (message) {
-        case WM_INITDIALOG:
-            return OnAboutInit(dialog, lParam);
-        case WM_COMMAND:
-            return OnAboutCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-        case WM_CTLCOLORSTATIC:
-            return OnAboutStaticColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_DESTROY:
-            OnAboutDestroy(dialog);
-            return FALSE;
-        default:
-            return FALSE;
+        case WM_INITDIALOG: return OnAboutInit(dialog, lParam);
+        case WM_COMMAND: return OnAboutCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+        case WM_CTLCOLORSTATIC: return OnAboutStaticColor((HDC)wParam, (HWND)lParam);
+        case WM_DESTROY: OnAboutDestroy(dialog); return FALSE;
+        default: return FALSE;
     }
 }
 

@@ -79,8 +79,7 @@ INT_PTR OnEditTagsCommand(HWND dialog, WORD id) {
             tags.checked.clear();
             EndDialog(dialog, IDCANCEL);
             return TRUE;
-        default:
-            return FALSE;
+        default: return FALSE;
     }
 }
 
@@ -88,12 +87,9 @@ INT_PTR CALLBACK EditTagsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     if (HBRUSH brush = DarkDialogColor(message, reinterpret_cast<HDC>(wParam)))
         return reinterpret_cast<INT_PTR>(brush);
     switch (message) {
-        case WM_INITDIALOG:
-            return OnEditTagsInit(dialog, lParam);
-        case WM_COMMAND:
-            return OnEditTagsCommand(dialog, LOWORD(wParam));
-        default:
-            return FALSE;
+        case WM_INITDIALOG: return OnEditTagsInit(dialog, lParam);
+        case WM_COMMAND: return OnEditTagsCommand(dialog, LOWORD(wParam));
+        default: return FALSE;
     }
 }
 

@@ -71,8 +71,7 @@ INT_PTR OnInputBoxCommand(HWND dialog, WORD id) {
             input.entry.clear();
             EndDialog(dialog, IDCANCEL);
             return TRUE;
-        default:
-            return FALSE;
+        default: return FALSE;
     }
 }
 
@@ -80,12 +79,9 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     if (HBRUSH brush = DarkDialogColor(message, reinterpret_cast<HDC>(wParam)))
         return reinterpret_cast<INT_PTR>(brush);
     switch (message) {
-        case WM_INITDIALOG:
-            return OnInputBoxInit(dialog, lParam);
-        case WM_COMMAND:
-            return OnInputBoxCommand(dialog, LOWORD(wParam));
-        default:
-            return FALSE;
+        case WM_INITDIALOG: return OnInputBoxInit(dialog, lParam);
+        case WM_COMMAND: return OnInputBoxCommand(dialog, LOWORD(wParam));
+        default: return FALSE;
     }
 }
 

@@ -63,8 +63,7 @@ INT_PTR OnMessageBoxCommand(HWND dialog, WORD id) {
         case IDNO:
             EndDialog(dialog, id);
             return TRUE;
-        default:
-            return FALSE;
+        default: return FALSE;
     }
 }
 
@@ -77,14 +76,10 @@ INT_PTR CALLBACK MessageBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     if (HBRUSH brush = DarkDialogColor(message, reinterpret_cast<HDC>(wParam)))
         return reinterpret_cast<INT_PTR>(brush);
     switch (message) {
-        case WM_INITDIALOG:
-            return OnMessageBoxInit(dialog, lParam);
-        case WM_COMMAND:
-            return OnMessageBoxCommand(dialog, LOWORD(wParam));
-        case WM_CLOSE:
-            return OnMessageBoxClose(dialog);
-        default:
-            return FALSE;
+        case WM_INITDIALOG: return OnMessageBoxInit(dialog, lParam);
+        case WM_COMMAND: return OnMessageBoxCommand(dialog, LOWORD(wParam));
+        case WM_CLOSE: return OnMessageBoxClose(dialog);
+        default: return FALSE;
     }
 }
 
