@@ -3,10 +3,12 @@
 #include <vector>
 
 #include "model/AppState.h"
+#include "settings/Settings.h"
 #include "ui/DarkTheme.h"
 #include "ui/DialogTemplate.h"
 #include "ui/ModalDialog.h"
 #include "ui/StandardDialogs.h"
+#include "ui/ThemeBrushes.h"
 
 namespace {
 
@@ -41,6 +43,9 @@ void FillTagList(HWND list, const std::vector<std::wstring>& current) {
         if (std::find(current.begin(), current.end(), tag) != current.end())
             SendMessageW(list, LB_SETSEL, TRUE, index);
     }
+    // Checking a tag scrolls the list to it; the list opens at its top.
+    SendMessageW(list, LB_SETCARETINDEX, 0, FALSE);
+    SendMessageW(list, LB_SETTOPINDEX, 0, 0);
 }
 
 // Each item's length is asked first, so a tag of any length is read whole.
@@ -63,6 +68,7 @@ std::vector<std::wstring> CheckedTags(HWND list) {
 
 INT_PTR OnEditTagsInit(HWND dialog, LPARAM state) {
     KeepDialogState(dialog, state);
+    UseGuiFont(dialog);
     ApplyDarkDialog(dialog);
     FillTagList(GetDlgItem(dialog, kTagListId), DialogStateOf<EditTagsState>(dialog)->current);
     return TRUE;
@@ -83,12 +89,22 @@ INT_PTR OnEditTagsCommand(HWND dialog, WORD id) {
     }
 }
 
+// The list is a control like an edit box: in the dark theme it takes the
+// control colours instead of staying a white block in a dark dialog.
+INT_PTR OnTagListColor(HDC dc) {
+    if (!g_settings.darkMode) return FALSE;
+    SetTextColor(dc, kDarkTextColor);
+    SetBkColor(dc, kDarkControlColor);
+    return reinterpret_cast<INT_PTR>(DarkControlBrush());
+}
+
 INT_PTR CALLBACK EditTagsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (HBRUSH brush = DarkDialogColor(message, reinterpret_cast<HDC>(wParam)))
         return reinterpret_cast<INT_PTR>(brush);
     switch (message) {
         case WM_INITDIALOG: return OnEditTagsInit(dialog, lParam);
         case WM_COMMAND: return OnEditTagsCommand(dialog, LOWORD(wParam));
+        case WM_CTLCOLORLISTBOX: return OnTagListColor((HDC)wParam);
         default: return FALSE;
     }
 }

@@ -50,6 +50,7 @@ std::wstring ReadEntry(HWND entry) {
 // TRUE: the platform focuses the entry, its text selected.
 INT_PTR OnInputBoxInit(HWND dialog, LPARAM state) {
     KeepDialogState(dialog, state);
+    UseGuiFont(dialog);
     ApplyDarkDialog(dialog);
     const InputBoxState& input = *DialogStateOf<InputBoxState>(dialog);
     SetDlgItemTextW(dialog, kPromptId, input.prompt.c_str());

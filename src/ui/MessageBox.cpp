@@ -48,6 +48,7 @@ DialogTemplate BuildMessageBox(const std::wstring& caption, const MessageBoxLayo
 // TRUE: the platform focuses the first tab stop, the default button.
 INT_PTR OnMessageBoxInit(HWND dialog, LPARAM state) {
     KeepDialogState(dialog, state);
+    UseGuiFont(dialog);
     ApplyDarkDialog(dialog);
     SetDlgItemTextW(dialog, kMessageItemId, DialogStateOf<MessageBoxState>(dialog)->text.c_str());
     return TRUE;

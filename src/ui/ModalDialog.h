@@ -10,6 +10,12 @@
 // 0 for an owner that is not a window) when the dialog cannot be created.
 INT_PTR RunModalDialog(HWND owner, const DialogTemplate& dialogTemplate, DLGPROC procedure, void* state);
 
+// At WM_INITDIALOG of a template without a font entry: its controls start in
+// the bold system font, and get the GUI font the main window's controls use.
+// The layout stays in the dialog units of the system font, which leaves the
+// smaller text room to spare.
+void UseGuiFont(HWND dialog);
+
 // At WM_INITDIALOG: keeps the state record that came with it.
 void KeepDialogState(HWND dialog, LPARAM state);
 

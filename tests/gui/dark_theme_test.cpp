@@ -26,24 +26,25 @@ struct DialogUnderTest {
     std::function<void()> show;
     int staticId;  // a label of the dialog; 0 for none
     int editId;    // an edit box; 0 for none
+    int listId;    // a list box; 0 for none
 };
 
 std::vector<DialogUnderTest> StandardDialogs() {
     return {
         {"message box", L"Vantrelix Colours",
-         [] { ShowMessageBox(nullptr, L"Colours?", L"Vantrelix Colours", MB_YESNO); }, 101, 0},
+         [] { ShowMessageBox(nullptr, L"Colours?", L"Vantrelix Colours", MB_YESNO); }, 101, 0, 0},
         {"input box", L"Vantrelix Prompt",
          [] {
              std::wstring result;
              ShowInputBox(nullptr, L"Vantrelix Prompt", L"Name:", result, L"x");
          },
-         101, 102},
+         101, 102, 0},
         {"tag chooser", L"Vantrelix Edit Tags",
          [] {
              std::vector<std::wstring> result;
              ShowEditTagsDialog(nullptr, {}, result);
          },
-         0, 0},
+         0, 0, 301},
     };
 }
 
@@ -59,7 +60,7 @@ DialogColours ColoursOf(const DialogUnderTest& d) {
         if (d.editId) colours.edit = AskColor(dialog, WM_CTLCOLOREDIT, GetDlgItem(dialog, d.editId));
         HWND button = GetDlgItem(dialog, IDCANCEL) ? GetDlgItem(dialog, IDCANCEL) : GetDlgItem(dialog, IDNO);
         colours.button = AskColor(dialog, WM_CTLCOLORBTN, button);
-        colours.list = AskColor(dialog, WM_CTLCOLORLISTBOX, GetDlgItem(dialog, 301));
+        if (d.listId) colours.list = AskColor(dialog, WM_CTLCOLORLISTBOX, GetDlgItem(dialog, d.listId));
         PressKey(dialog, VK_ESCAPE);
     });
     d.show();
@@ -90,6 +91,11 @@ TEST_F(DialogColourTest, DarkSettingAnswersTheDarkPaletteAndLightTheSystemColour
             EXPECT_EQ(dark.edit.text, kTextDark);
             EXPECT_EQ(dark.edit.background, kControlDark);
         }
+        if (d.listId) {
+            EXPECT_EQ(dark.list.brushColor, kControlDark);
+            EXPECT_EQ(dark.list.text, kTextDark);
+            EXPECT_EQ(dark.list.background, kControlDark);
+        }
 
         g_settings.darkMode = false;
         DialogColours light = ColoursOf(d);
@@ -102,6 +108,9 @@ TEST_F(DialogColourTest, DarkSettingAnswersTheDarkPaletteAndLightTheSystemColour
         if (d.editId) {
             EXPECT_EQ(light.edit.brushColor, window);
             EXPECT_EQ(light.edit.text, GetSysColor(COLOR_WINDOWTEXT));
+        }
+        if (d.listId) {
+            EXPECT_EQ(light.list.brushColor, window);
         }
     }
 }

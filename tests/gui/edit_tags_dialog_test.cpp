@@ -123,18 +123,20 @@ TEST_F(EditTagsDialog, TheCurrentListMayAlsoReceiveTheResult) {
     EXPECT_EQ(tags, (std::vector<std::wstring>{L"two", L"three"}));
 }
 
-TEST_F(EditTagsDialog, ThirtyTagsScrollAndLongNamesAreReadWhole) {
+TEST_F(EditTagsDialog, ThirtyTagsOpenAtTheTopScrollAndLongNamesAreReadWhole) {
     for (int i = 0; i < 30; ++i) g_app.tagNames.push_back(L"tag" + std::to_wstring(i));
     const std::wstring longTag(2000, L'L');
     g_app.tagNames.push_back(longTag);
     DialogAnswer answer(kCaption, [&](HWND dialog) {
         HWND list = GetDlgItem(dialog, kTagListId);
         EXPECT_TRUE(GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL);
+        // A checked tag far down does not scroll the first ones out of sight.
+        EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 0);
         ClickTag(list, L"tag29");
         ClickTag(list, longTag);
         ClickButton(dialog, IDOK);
     });
     std::vector<std::wstring> result;
-    EXPECT_TRUE(ShowEditTagsDialog(nullptr, {L"tag0"}, result));
-    EXPECT_EQ(result, (std::vector<std::wstring>{L"tag0", L"tag29", longTag}));
+    EXPECT_TRUE(ShowEditTagsDialog(nullptr, {L"tag0", L"tag25"}, result));
+    EXPECT_EQ(result, (std::vector<std::wstring>{L"tag0", L"tag25", L"tag29", longTag}));
 }
