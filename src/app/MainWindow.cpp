@@ -28,6 +28,7 @@
 #include "resource.h"
 #include "settings/Settings.h"
 #include "storage/Database.h"
+#include "ui/DarkTheme.h"
 #include "ui/FaviconImages.h"
 #include "ui/MenuBar.h"
 #include "ui/ThemeBrushes.h"
@@ -331,6 +332,7 @@ bool InitInstance(HINSTANCE instance) {
     FillAndRestoreFilters();
     CreateFunctionKeyButtons(window, instance);
     UseGuiFontInChildren(window);
+    ApplyDarkMode(window);
 
     AddTrayIcon(window);
     ShowPendingStorageNotice();

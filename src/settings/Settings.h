@@ -33,6 +33,9 @@ struct Settings {
     unsigned hotkeyKey = 71;       // G
     std::array<bool, kCsvColumnCount> csvColumns{true, true, true, true, true, true, true, true, true, true, true};
     std::wstring customDatabasePath;
+    // The product's web site, behind the About box's link; only an http or
+    // https address is shown and opened. Empty: the About box has no link.
+    std::wstring productSite;
 };
 
 extern Settings g_settings;

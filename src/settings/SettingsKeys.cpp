@@ -122,6 +122,7 @@ const SettingKey kKeys[] = {
     Flag(L"CsvExport", L"Col9", true, CsvColumnOf<9>),
     Flag(L"CsvExport", L"Col10", true, CsvColumnOf<10>),
     Text(L"Database", L"CustomPath", MAX_PATH - 1, FieldOf<&Settings::customDatabasePath>),
+    Text(L"Links", L"ProductSite", 2083, FieldOf<&Settings::productSite>),
 };
 
 }  // namespace

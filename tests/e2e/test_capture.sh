@@ -34,5 +34,5 @@ ini="$E2E_DIR/Vantrelix.ini"
 [ -f "$ini" ] || fail "no settings file written at exit"
 # The program creates its settings file as UTF-16 with a byte-order mark.
 sections=$(iconv -f UTF-16 -t UTF-8 "$ini" | tr -d '\r' | grep '^\[' | tr '\n' ' ')
-check "settings sections in order" "$sections" "[General] [Hotkey] [Window] [Filter] [Sort] [Columns] [CsvExport] [Database] "
+check "settings sections in order" "$sections" "[General] [Hotkey] [Window] [Filter] [Sort] [Columns] [CsvExport] [Database] [Links] "
 echo "e2e capture: all checks passed"

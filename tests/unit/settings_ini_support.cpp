@@ -156,6 +156,7 @@ void ExpectSameSettings(const Settings& e, const Settings& a) {
     EXPECT_FIELD(hotkeyKey);
     EXPECT_FIELD(csvColumns);
     EXPECT_FIELD(customDatabasePath);
+    EXPECT_FIELD(productSite);
 #undef EXPECT_FIELD
 }
 

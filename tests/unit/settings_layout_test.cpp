@@ -58,10 +58,11 @@ TEST_F(SettingsFileTest, FirstSaveWritesSectionsAndKeysInOrder) {
     const Case cases[] = {
         {"no window rectangle",
          false,
-         {L"General", L"Hotkey", L"Filter", L"Sort", L"Columns", L"CsvExport", L"Database"}},
+         {L"General", L"Hotkey", L"Filter", L"Sort", L"Columns", L"CsvExport", L"Database", L"Links"}},
         {"known window rectangle",
          true,
-         {L"General", L"Hotkey", L"Window", L"Filter", L"Sort", L"Columns", L"CsvExport", L"Database"}},
+         {L"General", L"Hotkey", L"Window", L"Filter", L"Sort", L"Columns", L"CsvExport", L"Database",
+          L"Links"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -83,6 +84,7 @@ TEST_F(SettingsFileTest, FirstSaveWritesSectionsAndKeysInOrder) {
         EXPECT_EQ(IniKeysOf(L"Columns"), kColumnsKeys);
         EXPECT_EQ(IniKeysOf(L"CsvExport"), kCsvKeys);
         EXPECT_EQ(IniKeysOf(L"Database"), std::vector<std::wstring>{L"CustomPath"});
+        EXPECT_EQ(IniKeysOf(L"Links"), std::vector<std::wstring>{L"ProductSite"});
     }
 }
 
@@ -108,6 +110,7 @@ TEST_F(SettingsFileTest, DefaultValuesAreWrittenInTheirFormats) {
         {{L"Columns", L"Visible"}, L"1,1,1,1,1,1,1,1,1,1"},
         {{L"CsvExport", L"Col10"}, L"1"},
         {{L"Database", L"CustomPath"}, L""},
+        {{L"Links", L"ProductSite"}, L""},
     };
     for (const auto& [where, value] : expected) {
         std::wstring actual;

@@ -47,6 +47,7 @@ TEST_F(SettingsFileTest, EveryFieldSurvivesSaveAndLoad) {
              s.csvColumns = {true, false, true, true, false, true, true, true, true, true, false};
          }},
         {"customDatabasePath", [&longPath](Settings& s) { s.customDatabasePath = longPath; }},
+        {"productSite", [](Settings& s) { s.productSite = L"https://vantrelix.example.org/download?x=1&y=2"; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);

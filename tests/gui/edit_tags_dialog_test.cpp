@@ -1,0 +1,142 @@
+// The tag chooser, shown for real: the catalogue's tags listed in order with
+// the current ones checked, clicks that check and uncheck, OK and Cancel.
+#include <string>
+#include <vector>
+
+#include "DialogTestSupport.h"
+#include "model/AppState.h"
+#include "ui/StandardDialogs.h"
+
+namespace {
+
+constexpr int kTagListId = 301;
+constexpr wchar_t kCaption[] = L"Vantrelix Edit Tags";
+
+class EditTagsDialog : public DialogTest {
+   protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        savedApp_ = g_app;
+        g_app = AppState{};
+    }
+    void TearDown() override {
+        g_app = savedApp_;
+        DialogTest::TearDown();
+    }
+
+   private:
+    AppState savedApp_;
+};
+
+struct ListState {
+    std::vector<std::wstring> items;
+    std::vector<std::wstring> checked;
+};
+
+ListState ReadList(HWND list) {
+    ListState state;
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::wstring text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        text.resize(
+            static_cast<size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+        state.items.push_back(text);
+        if (SendMessageW(list, LB_GETSEL, i, 0) > 0) state.checked.push_back(text);
+    }
+    return state;
+}
+
+// A click in the middle of the item with this text.
+void ClickTag(HWND list, const std::wstring& tag) {
+    const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(tag.c_str()));
+    ASSERT_GE(index, 0) << "no item " << testing::PrintToString(tag);
+    SendMessageW(list, LB_SETTOPINDEX, index, 0);
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    ClickAt(list, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+}
+
+}  // namespace
+
+TEST_F(EditTagsDialog, ClicksCheckAndUncheckTagsAndOkReturnsTheCheckedOnesInListOrder) {
+    g_app.tagNames = {L"work", L"Home", L"urgent", L"later", L"read"};
+    // "HOME" is not "Home": names match exactly; "gone" is no longer a tag.
+    const std::vector<std::wstring> current{L"urgent", L"gone", L"HOME", L"work"};
+    ListState before, after;
+    DialogAnswer answer(kCaption, [&](HWND dialog) {
+        HWND list = GetDlgItem(dialog, kTagListId);
+        before = ReadList(list);
+        ClickTag(list, L"urgent");  // uncheck
+        ClickTag(list, L"read");    // check
+        ClickTag(list, L"later");   // check
+        ClickTag(list, L"later");   // and uncheck again
+        after = ReadList(list);
+        ClickButton(dialog, IDOK);
+    });
+    std::vector<std::wstring> result{L"stale"};
+    EXPECT_TRUE(ShowEditTagsDialog(nullptr, current, result));
+    EXPECT_TRUE(answer.answered());
+    EXPECT_EQ(before.items, g_app.tagNames);
+    EXPECT_EQ(before.checked, (std::vector<std::wstring>{L"work", L"urgent"}));
+    EXPECT_EQ(after.checked, (std::vector<std::wstring>{L"work", L"read"}));
+    EXPECT_EQ(result, (std::vector<std::wstring>{L"work", L"read"}));
+}
+
+TEST_F(EditTagsDialog, CancelEscapeAndTheCloseButtonReturnFalseWithAnEmptyList) {
+    g_app.tagNames = {L"a", L"b"};
+    enum class End { Cancel, Escape, CloseButton };
+    for (End end : {End::Cancel, End::Escape, End::CloseButton}) {
+        SCOPED_TRACE(static_cast<int>(end));
+        DialogAnswer answer(kCaption, [&](HWND dialog) {
+            ClickTag(GetDlgItem(dialog, kTagListId), L"b");
+            if (end == End::Cancel) ClickButton(dialog, IDCANCEL);
+            if (end == End::Escape) PressKey(dialog, VK_ESCAPE);
+            if (end == End::CloseButton) ClickCloseButton(dialog);
+        });
+        std::vector<std::wstring> result{L"a"};
+        EXPECT_FALSE(ShowEditTagsDialog(nullptr, {L"a"}, result));
+        EXPECT_TRUE(answer.answered());
+        EXPECT_TRUE(result.empty());
+    }
+}
+
+TEST_F(EditTagsDialog, NoTagsInTheCatalogueShowsAnEmptyListAndOkReturnsNothingChecked) {
+    int items = -1;
+    DialogAnswer answer(kCaption, [&](HWND dialog) {
+        items = static_cast<int>(SendDlgItemMessageW(dialog, kTagListId, LB_GETCOUNT, 0, 0));
+        ClickButton(dialog, IDOK);
+    });
+    std::vector<std::wstring> result{L"x"};
+    EXPECT_TRUE(ShowEditTagsDialog(nullptr, {L"x"}, result));
+    EXPECT_EQ(items, 0);
+    EXPECT_TRUE(result.empty());
+}
+
+TEST_F(EditTagsDialog, TheCurrentListMayAlsoReceiveTheResult) {
+    g_app.tagNames = {L"one", L"two", L"three"};
+    std::vector<std::wstring> tags{L"two"};
+    DialogAnswer answer(kCaption, [&](HWND dialog) {
+        ClickTag(GetDlgItem(dialog, kTagListId), L"three");
+        ClickButton(dialog, IDOK);
+    });
+    EXPECT_TRUE(ShowEditTagsDialog(nullptr, tags, tags));
+    EXPECT_EQ(tags, (std::vector<std::wstring>{L"two", L"three"}));
+}
+
+TEST_F(EditTagsDialog, ThirtyTagsOpenAtTheTopScrollAndLongNamesAreReadWhole) {
+    for (int i = 0; i < 30; ++i) g_app.tagNames.push_back(L"tag" + std::to_wstring(i));
+    const std::wstring longTag(2000, L'L');
+    g_app.tagNames.push_back(longTag);
+    DialogAnswer answer(kCaption, [&](HWND dialog) {
+        HWND list = GetDlgItem(dialog, kTagListId);
+        EXPECT_TRUE(GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL);
+        // A checked tag far down does not scroll the first ones out of sight.
+        EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 0);
+        ClickTag(list, L"tag29");
+        ClickTag(list, longTag);
+        ClickButton(dialog, IDOK);
+    });
+    std::vector<std::wstring> result;
+    EXPECT_TRUE(ShowEditTagsDialog(nullptr, {L"tag0", L"tag25"}, result));
+    EXPECT_EQ(result, (std::vector<std::wstring>{L"tag0", L"tag25", L"tag29", longTag}));
+}
