@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/DesktopShortcut.h"
 #include "app/Tray.h"
 #include "app/UrlCommands.h"
 #include "grid/Columns.h"
@@ -9,6 +10,7 @@
 #include "model/Undo.h"
 #include "ui/CommandIds.h"
 #include "ui/DynamicCommands.h"
+#include "ui/StandardDialogs.h"
 
 namespace {
 
@@ -23,6 +25,9 @@ void Exit(HWND window) { DestroyWindow(window); }
 void RunUndo(HWND) { UndoCommand(); }
 void RunRedo(HWND) { Redo(); }
 void RunDeleteSelected(HWND) { DeleteSelectedAndSave(); }
+void RunTogglePin(HWND) { TogglePinSelected(); }
+void RunUnpinAll(HWND) { UnpinAll(); }
+void RunClearReminder(HWND) { ClearReminderOnSelected(); }
 void RunShowAllColumns(HWND) { ShowAllColumns(); }
 void RunResetColumnWidths(HWND) { ResetColumnWidths(); }
 void RunResetColumnOrder(HWND) { ResetColumnOrder(); }
@@ -35,7 +40,7 @@ void RunToggleColumn(HWND) {
 // The ones without a handler are taken and ignored until their commands
 // arrive, so that a button or an accelerator for them is harmless meanwhile.
 constexpr FixedCommand kFixedCommands[] = {
-    {IDM_ABOUT, nullptr},
+    {IDM_ABOUT, ShowAboutDialog},
     {IDM_EXIT, Exit},
     {IDM_OPTIONS, nullptr},
     {IDM_EXPORT_JSON, nullptr},
@@ -50,11 +55,11 @@ constexpr FixedCommand kFixedCommands[] = {
     {IDM_UNDO, RunUndo},
     {IDM_REDO, RunRedo},
     {IDM_SET_REMINDER, nullptr},
-    {IDM_CLEAR_REMINDER, nullptr},
-    {IDM_DELETE_ALL, nullptr},
+    {IDM_CLEAR_REMINDER, RunClearReminder},
+    {IDM_DELETE_ALL, DeleteAllUrls},
     {IDM_DELETE_SELECTED, RunDeleteSelected},
-    {IDM_COPY, nullptr},
-    {IDM_OPEN_IN_BROWSER, nullptr},
+    {IDM_COPY, CopySelectedUrls},
+    {IDM_OPEN_IN_BROWSER, OpenSelectedUrls},
     {IDM_ADD_GROUP, nullptr},
     {IDM_RENAME_GROUP, nullptr},
     {IDM_DELETE_GROUP, nullptr},
@@ -65,7 +70,7 @@ constexpr FixedCommand kFixedCommands[] = {
     {IDM_FILTER_BY_TAGS, nullptr},
     {IDM_ADD_TAG, nullptr},
     {IDM_EDIT_TITLE, nullptr},
-    {IDM_DESKTOP_SHORTCUT, nullptr},
+    {IDM_DESKTOP_SHORTCUT, CreateDesktopShortcuts},
     {IDM_VALIDATE_URL, nullptr},
     {IDM_VALIDATE_ALL, nullptr},
     {IDM_DELETE_INVALID, nullptr},
@@ -74,8 +79,8 @@ constexpr FixedCommand kFixedCommands[] = {
     {IDM_AUTO_GROUP_RULES, nullptr},
     {IDM_GENERATE_QR, nullptr},
     {IDM_IMPORT_QR_IMAGE, nullptr},
-    {IDM_TOGGLE_PIN, nullptr},
-    {IDM_UNPIN_ALL, nullptr},
+    {IDM_TOGGLE_PIN, RunTogglePin},
+    {IDM_UNPIN_ALL, RunUnpinAll},
     {IDM_COLUMN_FIRST + 0, RunToggleColumn<0>},
     {IDM_COLUMN_FIRST + 1, RunToggleColumn<1>},
     {IDM_COLUMN_FIRST + 2, RunToggleColumn<2>},
@@ -90,11 +95,11 @@ constexpr FixedCommand kFixedCommands[] = {
     {IDM_RESET_COLUMN_WIDTHS, RunResetColumnWidths},
     {IDM_RESET_COLUMN_ORDER, RunResetColumnOrder},
     {IDM_TRAY_RESTORE, ShowFromTray},
-    {IDM_TRAY_ABOUT, nullptr},
+    {IDM_TRAY_ABOUT, ShowAboutDialog},
     {IDM_HIDE_TO_TRAY, HideToTray},
     {IDM_TRAY_OPTIONS, nullptr},
     {IDM_CHECK_UPDATES, nullptr},
-    {IDM_QUICK_ADD, nullptr},
+    {IDM_QUICK_ADD, QuickAddUrl},
 };
 
 CommandKind KindOf(DynamicCommand kind) {

@@ -1,11 +1,117 @@
 #include "app/UrlCommands.h"
 
+#include "app/Menus.h"
+#include "app/UrlOpening.h"
+#include "capture/AutoRules.h"
+#include "capture/ClipboardCapture.h"
+#include "grid/FilterBar.h"
+#include "grid/GridState.h"
+#include "grid/GridWindow.h"
+#include "grid/GroupOperations.h"
 #include "grid/Selection.h"
 #include "grid/SelectionEdits.h"
+#include "model/AppState.h"
+#include "model/Undo.h"
+#include "net/Validation.h"
+#include "settings/Settings.h"
 #include "storage/Database.h"
+#include "ui/StandardDialogs.h"
+#include "ui/TrayIcon.h"
+
+namespace {
+
+// What Quick Add files for a typed text: "www." gains "https://", one
+// trailing slash goes.
+std::wstring QuickAddText(std::wstring text) {
+    if (text.size() >= 4 && text.compare(0, 4, L"www.") == 0) text.insert(0, L"https://");
+    if (!text.empty() && text.back() == L'/') text.pop_back();
+    return text;
+}
+
+void EraseReminders(const std::vector<std::wstring>& urls) {
+    for (const std::wstring& url : urls) {
+        g_app.reminderDates.erase(url);
+        g_app.reminderActions.erase(url);
+        g_app.reminderRepeats.erase(url);
+    }
+}
+
+}  // namespace
+
+void QuickAddUrl(HWND window) {
+    std::wstring typed;
+    if (!ShowInputBox(window, L"Quick Add URL", L"Enter a URL:", typed, L"")) return;
+    const std::wstring url = QuickAddText(typed);
+    if (url.empty()) return;
+    if (!AddUrlToGroup(ApplyAutoGroupRules(url), url)) return;
+    if (ApplyAutoTagRules(url)) {
+        FillTagFilterCombo();
+        RefreshGridWithColumns();
+    }
+    RebuildGroupMenus();
+    SaveCatalogue();
+    if (g_settings.validateOnCapture) {
+        g_app.validationStatus[url] = ValidateUrl(url);
+        RefreshGrid();
+    }
+    ShowTrayBalloon(L"Vantrelix", L"URL added:\n" + url, nullptr);
+}
+
+void OpenSelectedUrls(HWND window) {
+    for (const std::wstring& url : GetSelectedUrls()) {
+        if (url.empty() || !OpenCatalogueUrl(window, url)) continue;
+        ++g_app.openCounts[url];
+        g_app.lastOpenedAt[url] = NowTimestamp();
+    }
+    SaveCatalogue();
+    RefreshGrid();
+}
+
+void CopySelectedUrls(HWND window) {
+    std::wstring text;
+    for (const std::wstring& url : GetSelectedUrls()) {
+        if (!text.empty()) text += L"\r\n";
+        text += url;
+    }
+    if (!text.empty()) SetClipboardText(window, text);
+}
 
 void DeleteSelectedAndSave() {
     DeleteSelectedUrls();
+    SaveCatalogue();
+}
+
+void DeleteAllUrls(HWND window) {
+    if (ShowMessageBox(window, L"Sure You want to delete all URLs?", L"Vantrelix Confirm Delete All",
+                       MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    PushUndo(L"Delete All");
+    ClearCatalogue();
+    FillTagFilterCombo();
+    SaveCatalogue();
+}
+
+void TogglePinSelected() {
+    const std::vector<std::wstring> urls = GetSelectedUrls();
+    if (urls.empty()) return;
+    const bool all = AllPinned(urls);
+    PushUndo(all ? L"Unpin" : L"Pin");
+    SetPinned(urls, !all);
+}
+
+void UnpinAll() {
+    PushUndo(L"Unpin All");
+    g_app.pinnedUrls.clear();
+    RefreshGridWithColumns();
+    SaveCatalogue();
+}
+
+void ClearReminderOnSelected() {
+    const std::vector<std::wstring> urls = GetSelectedUrls();
+    if (urls.empty()) return;
+    PushUndo(L"Clear Reminder");
+    EraseReminders(urls);
+    RefreshGridWithColumns();
     SaveCatalogue();
 }
 

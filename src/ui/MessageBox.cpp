@@ -28,16 +28,17 @@ constexpr DWORD kMessageStyle = WS_VISIBLE | SS_LEFT | SS_NOPREFIX | SS_EDITCONT
 struct MessageBoxState {
     std::wstring text;
     UINT flags = MB_OK;
+    WORD defaultButtonId = IDOK;
 };
 
-DialogTemplate BuildMessageBox(const std::wstring& caption, const MessageBoxLayout& box) {
+DialogTemplate BuildMessageBox(const std::wstring& caption, const MessageBoxLayout& box, int defaultButton) {
     DialogTemplate dialog(kStandardDialogStyle, caption, {0, 0, box.width, box.height});
     dialog.AddItem(DialogItemClass::Static, kMessageItemId,
                    {kMessageMargin, kMessageMargin, box.width - 2 * kMessageMargin, box.textHeight},
                    kMessageStyle);
     for (int i = 0; i < box.buttonCount; ++i) {
         const MessageBoxButton& button = box.buttons[i];
-        const DWORD kind = i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        const DWORD kind = i == defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
         dialog.AddItem(DialogItemClass::Button, button.id,
                        {box.ButtonLeft(i), box.buttonTop, kMessageButtonWidth, kMessageButtonHeight},
                        WS_VISIBLE | WS_TABSTOP | kind, button.label);
@@ -45,13 +46,16 @@ DialogTemplate BuildMessageBox(const std::wstring& caption, const MessageBoxLayo
     return dialog;
 }
 
-// TRUE: the platform focuses the first tab stop, the default button.
+// The default button gets the focus, so Enter and Space answer with it.
 INT_PTR OnMessageBoxInit(HWND dialog, LPARAM state) {
     KeepDialogState(dialog, state);
     UseGuiFont(dialog);
     ApplyDarkDialog(dialog);
-    SetDlgItemTextW(dialog, kMessageItemId, DialogStateOf<MessageBoxState>(dialog)->text.c_str());
-    return TRUE;
+    const MessageBoxState* box = DialogStateOf<MessageBoxState>(dialog);
+    SetDlgItemTextW(dialog, kMessageItemId, box->text.c_str());
+    SendMessageW(dialog, DM_SETDEFID, box->defaultButtonId, 0);
+    SetFocus(GetDlgItem(dialog, box->defaultButtonId));
+    return FALSE;
 }
 
 // Escape arrives as IDCANCEL even in a box without a Cancel button, and ends
@@ -94,7 +98,9 @@ int ShowMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT
     state.flags = flags;
     const std::wstring shownCaption = ShortenForDisplay(caption ? caption : kDefaultCaption, kCaptionRoom, 1);
     const MessageBoxLayout box = MeasureMessageBox(state.text, flags);
-    const DialogTemplate dialog = BuildMessageBox(shownCaption, box);
+    const int defaultButton = DefaultButtonIndex(flags, box.buttonCount);
+    state.defaultButtonId = box.buttons[defaultButton].id;
+    const DialogTemplate dialog = BuildMessageBox(shownCaption, box, defaultButton);
     const INT_PTR result = RunModalDialog(owner, dialog, MessageBoxProc, &state);
     // Closing the box activates the main window again, which can repaint its
     // frame and menus in the platform's light colours.

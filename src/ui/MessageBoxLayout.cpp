@@ -77,3 +77,10 @@ WORD MessageBoxCloseResult(UINT flags) {
             return IDOK;
     }
 }
+
+int DefaultButtonIndex(UINT flags, int buttonCount) {
+    const UINT wanted = flags & MB_DEFMASK;
+    if (wanted == MB_DEFBUTTON2 && buttonCount >= 2) return 1;
+    if (wanted == MB_DEFBUTTON3 && buttonCount >= 3) return 2;
+    return 0;
+}

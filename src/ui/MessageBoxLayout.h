@@ -31,6 +31,11 @@ inline constexpr int kMessageMargin = 8;
 // else; only the low four bits of the flags count.
 MessageBoxLayout MeasureMessageBox(std::wstring_view text, UINT flags);
 
+// Which button is the default: the first, unless the flags ask for the
+// second (MB_DEFBUTTON2) or third (MB_DEFBUTTON3) and the box has it. A
+// question whose Yes could do harm defaults to No that way.
+int DefaultButtonIndex(UINT flags, int buttonCount);
+
 // What the box answers to its caption's close button: the most cautious of
 // its buttons.
 WORD MessageBoxCloseResult(UINT flags);

@@ -69,6 +69,8 @@ bool OpenWebAddress(HWND owner, std::wstring_view address) {
     return g_shellOpen(owner, std::wstring(address));
 }
 
+bool ShellOpenAddress(HWND owner, const std::wstring& address) { return g_shellOpen(owner, address); }
+
 ShellOpenFunction SetShellOpenFunction(ShellOpenFunction function) {
     ShellOpenFunction previous = g_shellOpen;
     g_shellOpen = function ? function : ShellOpen;

@@ -18,6 +18,10 @@ std::wstring HostOfWebAddress(std::wstring_view address);
 // without reaching the shell. True when the shell accepted it.
 bool OpenWebAddress(HWND owner, std::wstring_view address);
 
+// Hands any address to the shell's "open", unchecked: for callers that made
+// their own decision (and asked the user) first.
+bool ShellOpenAddress(HWND owner, const std::wstring& address);
+
 // The shell call OpenWebAddress makes; a test puts a recorder in its place.
 using ShellOpenFunction = bool (*)(HWND owner, const std::wstring& address);
 ShellOpenFunction SetShellOpenFunction(ShellOpenFunction function);

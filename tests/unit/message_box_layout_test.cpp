@@ -140,3 +140,20 @@ TEST(MessageBoxLayout, LinesAndLongestLineAreCounted) {
         EXPECT_EQ(lines, c.lines) << testing::PrintToString(c.text);
     }
 }
+
+TEST(MessageBoxDefaultButton, TheFlagsMayMakeTheSecondOrThirdButtonTheDefault) {
+    struct Case {
+        UINT flags;
+        int buttons;
+        int index;
+    };
+    const Case cases[] = {
+        {MB_YESNO, 2, 0},
+        {MB_YESNO | MB_DEFBUTTON2, 2, 1},
+        {MB_YESNO | MB_DEFBUTTON3, 2, 0},  // no third button: the first stays
+        {MB_YESNOCANCEL | MB_DEFBUTTON3, 3, 2},
+        {MB_OK | MB_DEFBUTTON2, 1, 0},
+        {MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2, 2, 1},
+    };
+    for (const Case& c : cases) EXPECT_EQ(DefaultButtonIndex(c.flags, c.buttons), c.index) << c.flags;
+}
