@@ -54,7 +54,7 @@ constexpr FixedCommand kFixedCommands[] = {
     {IDM_EXPORT_GROUP_HTML, nullptr},
     {IDM_UNDO, RunUndo},
     {IDM_REDO, RunRedo},
-    {IDM_SET_REMINDER, nullptr},
+    {IDM_SET_REMINDER, SetReminderOnSelected},
     {IDM_CLEAR_REMINDER, RunClearReminder},
     {IDM_DELETE_ALL, DeleteAllUrls},
     {IDM_DELETE_SELECTED, RunDeleteSelected},

@@ -14,6 +14,7 @@
 #include "app/Layout.h"
 #include "app/Menus.h"
 #include "app/OwnerDraw.h"
+#include "app/ReminderFiring.h"
 #include "app/SingleInstance.h"
 #include "app/StorageNotices.h"
 #include "app/Tray.h"
@@ -203,7 +204,11 @@ void OnCatalogueRetryTimer(HWND window) {
 }
 
 void OnTimer(HWND window, UINT_PTR id) {
-    if (id == TIMER_CATALOGUE_RETRY) OnCatalogueRetryTimer(window);
+    switch (id) {
+        case TIMER_CATALOGUE_RETRY: OnCatalogueRetryTimer(window); break;
+        case TIMER_REMINDER_CHECK: OnReminderTimer(window); break;
+        default: break;
+    }
 }
 
 void OnHotkey(HWND window, int id) {

@@ -13,6 +13,7 @@
 #include "model/AppState.h"
 #include "model/Undo.h"
 #include "net/Validation.h"
+#include "reminders/ReminderDialog.h"
 #include "settings/Settings.h"
 #include "storage/Database.h"
 #include "ui/StandardDialogs.h"
@@ -102,6 +103,37 @@ void TogglePinSelected() {
 void UnpinAll() {
     PushUndo(L"Unpin All");
     g_app.pinnedUrls.clear();
+    RefreshGridWithColumns();
+    SaveCatalogue();
+}
+
+// Every selected URL gets the reminder the dialog showed for the first one.
+void SetReminderOnSelected(HWND window) {
+    const std::vector<std::wstring> urls = GetSelectedUrls();
+    if (urls.empty()) return;
+    const std::wstring& first = urls.front();
+    auto text = g_app.reminderDates.find(first);
+    auto action = g_app.reminderActions.find(first);
+    auto repeat = g_app.reminderRepeats.find(first);
+    ReminderChoice choice;
+    if (!ShowReminderDialog(window, text == g_app.reminderDates.end() ? std::wstring() : text->second,
+                            action == g_app.reminderActions.end() ? ReminderAction::Notify : action->second,
+                            repeat == g_app.reminderRepeats.end() ? ReminderRepeat::None : repeat->second, choice))
+        return;
+    PushUndo(choice.clear ? L"Clear Reminder" : L"Set Reminder");
+    if (choice.clear) {
+        EraseReminders(urls);
+    } else {
+        const std::wstring due = choice.date + L" " + choice.time;
+        for (const std::wstring& url : urls) {
+            g_app.reminderDates[url] = due;
+            g_app.reminderActions[url] = choice.action;
+            if (choice.repeat == ReminderRepeat::None)
+                g_app.reminderRepeats.erase(url);
+            else
+                g_app.reminderRepeats[url] = choice.repeat;
+        }
+    }
     RefreshGridWithColumns();
     SaveCatalogue();
 }

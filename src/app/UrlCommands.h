@@ -21,6 +21,9 @@ void DeleteAllUrls(HWND window);
 void TogglePinSelected();
 // Command 2042.
 void UnpinAll();
+// Command 615: asks for a reminder and gives it to every selected URL (or
+// clears theirs).
+void SetReminderOnSelected(HWND window);
 // Command 616: removes the reminders of the selected URLs.
 void ClearReminderOnSelected();
 // Commands 3000 + group id: moves the selected URLs (or the current row's)

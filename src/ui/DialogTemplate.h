@@ -13,6 +13,7 @@ enum class DialogItemClass : WORD {
     Edit = 0x0081,
     Static = 0x0082,
     ListBox = 0x0083,
+    ComboBox = 0x0085,
 };
 
 // Every standard dialog of the program: a modal, centred, captioned popup
