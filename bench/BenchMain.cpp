@@ -1,7 +1,7 @@
 // vantrelix_bench: generates catalogues of each size, then measures load,
 // save, start-up and capture against baselines taken in the same process.
 // Usage: vantrelix_bench [--sizes 1000,10000,100000] [--runs N] [--large-runs N]
-//                        [--no-window] [--diagnose] [--grid-only]
+//                        [--no-window] [--diagnose] [--grid-only] [--commands-only]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -40,6 +40,8 @@ bool ParseOptions(int argc, char** argv, BenchOptions& options) {
             options.diagnose = true;
         } else if (arg == "--grid-only") {
             options.gridOnly = true;
+        } else if (arg == "--commands-only") {
+            options.commandsOnly = true;
         } else if (arg == "--no-window") {
             options.withWindow = false;
         } else {
@@ -56,13 +58,20 @@ int main(int argc, char** argv) {
     if (!ParseOptions(argc, argv, options)) {
         fprintf(stderr,
                 "usage: vantrelix_bench [--sizes 1000,10000,100000] [--runs N] [--large-runs N] [--no-window] "
-                "[--diagnose] [--grid-only]\n");
+                "[--diagnose] [--grid-only] [--commands-only]\n");
         return 2;
     }
     // Closing the main window writes the settings file beside the executable;
     // the benchmark leaves none behind.
     DeleteFileW(SettingsFilePath().c_str());
 
+    if (options.commandsOnly) {
+        std::vector<BenchResult> results;
+        BenchCommands(options, results);
+        PrintResultTable(results);
+        DeleteFileW(SettingsFilePath().c_str());
+        return 0;
+    }
     if (options.gridOnly) {
         std::vector<BenchResult> results;
         BenchGridWindow(options.sizes, options, results);
@@ -97,6 +106,7 @@ int main(int argc, char** argv) {
     if (options.withWindow) {
         for (int size : options.sizes) BenchCapture(files, size, RunsFor(options, size), results);
         BenchGridWindow(options.sizes, options, results);
+        BenchCommands(options, results);
     }
 
     PrintResultTable(results);

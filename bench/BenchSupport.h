@@ -17,6 +17,7 @@ struct BenchOptions {
     bool diagnose = false;
     bool withWindow = true;  // start-up and capture through the real main window
     bool gridOnly = false;   // only the grid window measurements
+    bool commandsOnly = false;  // only the menus and the reminder check
 };
 
 int RunsFor(const BenchOptions& options, int size);
