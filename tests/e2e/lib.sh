@@ -99,3 +99,24 @@ db() { sqlite3 -batch -noheader "$E2E_DIR/Vantrelix.db" "$1"; }
 
 # With E2E_SHOTS set to a folder, `shot NAME` saves a screenshot there.
 shot() { [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/$1.png" || true; }
+
+# Where the main window's client area and grid are on the screen, for clicks:
+# sets client_x, client_y, grid_x and grid_y. The window opens with a
+# 600 x 400 client area; xdotool's own geometry is off for windows inside
+# Wine's desktop window, xwininfo reports absolute values.
+locate_window() {
+  local window info X Y WIDTH HEIGHT border
+  window=$(xdotool search --name '^Vantrelix v1.3.5' | head -n 1)
+  info=$(xwininfo -id "$window")
+  X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info"); Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  WIDTH=$(awk '/Width:/ {print $2}' <<<"$info"); HEIGHT=$(awk '/Height:/ {print $2}' <<<"$info")
+  # The frame is even on the sides and the bottom; the caption takes the rest.
+  border=$(( (WIDTH - 600) / 2 ))
+  client_x=$(( X + border )); client_y=$(( Y + HEIGHT - 400 - border ))
+  grid_x=$(( client_x + 1 )); grid_y=$(( client_y + 28 + 24 + 1 ))  # below menu strip and filter row
+}
+# The middle of display line N of the grid (0 is the first line under the header).
+line_y() { echo $(( grid_y + 28 + $1 * 24 + 12 )); }
+# Wine takes a button press where it last saw the pointer: move, let the
+# motion arrive, then press.
+click() { xdotool mousemove "$1" "$2"; sleep 0.3; xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.5; }

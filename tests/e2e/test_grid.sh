@@ -16,21 +16,7 @@ db "INSERT INTO groups (name, sort_order) VALUES ('Work', 1);
     UPDATE urls SET group_id = (SELECT id FROM groups WHERE name = 'Work') WHERE url = 'https://d.example';"
 
 start_app
-window=$(xdotool search --name '^Vantrelix v1.3.5' | head -n 1)
-# The framed window's place on the screen (xdotool's own geometry is off for
-# windows inside Wine's desktop window; xwininfo reports absolute values).
-info=$(xwininfo -id "$window")
-X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info"); Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-WIDTH=$(awk '/Width:/ {print $2}' <<<"$info"); HEIGHT=$(awk '/Height:/ {print $2}' <<<"$info")
-# The window opens with a 600 x 400 client area; the frame is even on the
-# sides and the bottom, the caption takes the rest at the top.
-border=$(( (WIDTH - 600) / 2 ))
-client_x=$(( X + border )); client_y=$(( Y + HEIGHT - 400 - border ))
-grid_x=$(( client_x + 1 )); grid_y=$(( client_y + 28 + 24 + 1 ))  # below menu strip and filter row, inside the border
-line_y() { echo $(( grid_y + 28 + $1 * 24 + 12 )); }
-# Wine takes a button press where it last saw the pointer: move, let the
-# motion arrive, then press.
-click() { xdotool mousemove "$1" "$2"; sleep 0.3; xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.5; }
+locate_window
 
 # Lines as filed: 0 Uncategorized, 1 c, 2 a, 3 b, 4 Work, 5 d. Drag b onto
 # the "Work" header: it goes first in Work (and a manual move ends sorting).
