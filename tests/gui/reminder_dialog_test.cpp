@@ -34,6 +34,7 @@ struct Shown {
     std::wstring date, time, repeat;
     int action = -1;  // 0 Notify, 1 Open, 2 Both
     bool clearButton = false;
+    bool okAndCancelShown = false;
 };
 
 Shown Read(HWND dialog) {
@@ -44,6 +45,8 @@ Shown Read(HWND dialog) {
         if (IsDlgButtonChecked(dialog, 203 + i) == BST_CHECKED) shown.action = i;
     shown.repeat = FieldText(dialog, 207);
     shown.clearButton = GetDlgItem(dialog, 206) != nullptr;
+    shown.okAndCancelShown =
+        IsWindowVisible(GetDlgItem(dialog, IDOK)) && IsWindowVisible(GetDlgItem(dialog, IDCANCEL));
     return shown;
 }
 
@@ -102,6 +105,7 @@ TEST_F(ReminderCommandTest, ANewReminderStartsTomorrowAtNineAndGoesToEverySelect
     EXPECT_EQ(shown.action, 0);
     EXPECT_EQ(shown.repeat, L"None");
     EXPECT_FALSE(shown.clearButton);
+    EXPECT_TRUE(shown.okAndCancelShown);
     for (const std::wstring& url : kUrls) {
         EXPECT_EQ(g_app.reminderDates[url], L"2031-05-06 07:45") << url;
         EXPECT_EQ(g_app.reminderActions[url], ReminderAction::Both);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/AppState.h"
+#include "reminders/ReminderDialog.h"
 #include "settings/Settings.h"
 #include "ui/StandardDialogs.h"
 
@@ -172,6 +173,14 @@ void TakeAll(const std::wstring& out, const wchar_t* theme) {
         ShowEditTagsDialog(nullptr, {L"work", L"urgent", L"papers", L"docs"}, result);
     });
     Photograph(L"Vantrelix About", file(L"about"), [] { ShowAboutDialog(nullptr); });
+    Photograph(kReminderDialogCaption, file(L"reminder-new"), [] {
+        ReminderChoice choice;
+        ShowReminderDialog(nullptr, L"", ReminderAction::Notify, ReminderRepeat::None, choice);
+    });
+    Photograph(kReminderDialogCaption, file(L"reminder-with-clear"), [] {
+        ReminderChoice choice;
+        ShowReminderDialog(nullptr, L"2026-12-24 18:30", ReminderAction::Both, ReminderRepeat::Weekly, choice);
+    });
 }
 
 }  // namespace
