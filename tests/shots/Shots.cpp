@@ -14,9 +14,12 @@
 #include "app/MainWindow.h"
 #include "grid/Columns.h"
 #include "grid/GridState.h"
+#include "grid/Selection.h"
 #include "grid/VisibleRows.h"
 #include "model/AppState.h"
 #include "settings/Settings.h"
+#include "ui/DarkTheme.h"
+#include "ui/MenuBar.h"
 
 namespace {
 
@@ -47,10 +50,9 @@ bool PngEncoder(CLSID& clsid) {
     return false;
 }
 
-// Copies the window's screen area: what the user sees, frame included.
-bool Capture(HWND window, const std::wstring& path) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Pump(300);
+// Copies the window's screen area as it is now, frame and anything open
+// over it (a pop-up menu) included.
+bool Snap(HWND window, const std::wstring& path) {
     RECT r;
     GetWindowRect(window, &r);
     int w = r.right - r.left, h = r.bottom - r.top;
@@ -71,6 +73,40 @@ bool Capture(HWND window, const std::wstring& path) {
     ReleaseDC(nullptr, screen);
     wprintf(L"%ls %ls\n", saved ? L"saved" : L"FAILED", path.c_str());
     return saved;
+}
+
+// What the user sees: the window repainted, then copied.
+bool Capture(HWND window, const std::wstring& path) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(300);
+    return Snap(window, path);
+}
+
+// A menu of the menu bar, open: the click on its title runs the menu's own
+// loop, so the photo is taken by a timer inside that loop, which then closes
+// the menu.
+struct MenuPhoto {
+    HWND window;
+    std::wstring path;
+};
+MenuPhoto* g_menuPhoto = nullptr;
+
+void CALLBACK OnMenuPhotoTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (g_menuPhoto) Snap(g_menuPhoto->window, g_menuPhoto->path);
+    EndMenu();
+}
+
+void CaptureOpenMenu(HWND window, int title, const std::wstring& path) {
+    MenuPhoto photo{window, path};
+    g_menuPhoto = &photo;
+    SetTimer(nullptr, 0, 700, OnMenuPhotoTimer);
+    const RECT r = MenuBarItemRects(g_menuBar)[title];
+    SendMessageW(g_menuBar, WM_MOUSEMOVE, 0, MAKELPARAM(r.left + 4, 8));
+    SendMessageW(g_menuBar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.left + 4, 8));
+    g_menuPhoto = nullptr;
+    SendMessageW(g_menuBar, WM_MOUSELEAVE, 0, 0);  // no real pointer leaves the bar here
+    Pump(200);
 }
 
 std::wstring Stamp(int dayOffset, int hour, int minute) {
@@ -236,10 +272,18 @@ int wmain(int argc, wchar_t** argv) {
     RefreshGridWithColumns();
     Capture(main, out + L"\\grid-descending-plain.png");
 
+    // The URLs menu open over the window, a row selected.
+    SelectOnlyRow(2);
+    RefreshGrid();
+    CaptureOpenMenu(main, 2, out + L"\\menu-open-light.png");
+
+    // The whole window in the dark theme, then with the menu open.
     g_settings.colorCoding = true;
     g_settings.darkMode = true;
+    ApplyDarkMode(main);
     RefreshGrid();
     Capture(main, out + L"\\grid-dark.png");
+    CaptureOpenMenu(main, 2, out + L"\\menu-open-dark.png");
 
     DestroyWindow(main);
     Pump(200);
