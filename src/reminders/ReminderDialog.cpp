@@ -1,7 +1,5 @@
 #include "reminders/ReminderDialog.h"
 
-#include <vector>
-
 #include "reminders/ReminderSchedule.h"
 #include "ui/DarkTheme.h"
 #include "ui/DialogTemplate.h"
@@ -48,17 +46,6 @@ DialogTemplate BuildReminderDialog(bool withClear) {
     return dialog;
 }
 
-// The field is measured and read whole, then cut without splitting a
-// surrogate pair.
-std::wstring ReadField(HWND dialog, WORD id) {
-    HWND field = GetDlgItem(dialog, id);
-    const int length = GetWindowTextLengthW(field);
-    if (length <= 0) return std::wstring();
-    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
-    const int read = GetWindowTextW(field, buffer.data(), length + 1);
-    return ShortenText(std::wstring_view(buffer.data(), read > 0 ? static_cast<size_t>(read) : 0), kFieldRoom);
-}
-
 INT_PTR OnInit(HWND dialog, LPARAM lParam) {
     KeepDialogState(dialog, lParam);
     UseGuiFont(dialog);
@@ -78,8 +65,8 @@ INT_PTR OnInit(HWND dialog, LPARAM lParam) {
 }
 
 void ReadChoice(HWND dialog, ReminderChoice& choice) {
-    choice.date = ReadField(dialog, kDateId);
-    choice.time = ReadField(dialog, kTimeId);
+    choice.date = ReadControlText(GetDlgItem(dialog, kDateId), kFieldRoom);
+    choice.time = ReadControlText(GetDlgItem(dialog, kTimeId), kFieldRoom);
     choice.action = IsDlgButtonChecked(dialog, kOpenId) == BST_CHECKED   ? ReminderAction::Open
                     : IsDlgButtonChecked(dialog, kBothId) == BST_CHECKED ? ReminderAction::Both
                                                                          : ReminderAction::Notify;

@@ -36,17 +36,6 @@ DialogTemplate BuildInputBox(const std::wstring& caption) {
     return dialog;
 }
 
-// The whole entry is measured and read, then cut: a read straight into a
-// buffer of the final size could end in half a surrogate pair.
-std::wstring ReadEntry(HWND entry) {
-    const int length = GetWindowTextLengthW(entry);
-    if (length <= 0) return std::wstring();
-    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
-    const int read = GetWindowTextW(entry, buffer.data(), length + 1);
-    return ShortenText(std::wstring_view(buffer.data(), read > 0 ? static_cast<size_t>(read) : 0),
-                       kInputBoxRoom);
-}
-
 // TRUE: the platform focuses the entry, its text selected.
 INT_PTR OnInputBoxInit(HWND dialog, LPARAM state) {
     KeepDialogState(dialog, state);
@@ -65,7 +54,7 @@ INT_PTR OnInputBoxCommand(HWND dialog, WORD id) {
     InputBoxState& input = *DialogStateOf<InputBoxState>(dialog);
     switch (id) {
         case IDOK:
-            input.entry = ReadEntry(GetDlgItem(dialog, kEntryId));
+            input.entry = ReadControlText(GetDlgItem(dialog, kEntryId), kInputBoxRoom);
             EndDialog(dialog, IDOK);
             return TRUE;
         case IDCANCEL:

@@ -4,6 +4,8 @@
 // a dialog procedure needs no process-wide variables.
 #include <windows.h>
 
+#include <string>
+
 #include "ui/DialogTemplate.h"
 
 // Returns what EndDialog was given, or the platform's failure value (-1, or
@@ -18,6 +20,11 @@ void UseGuiFont(HWND dialog);
 
 // At WM_INITDIALOG: keeps the state record that came with it.
 void KeepDialogState(HWND dialog, LPARAM state);
+
+// A control's whole text, read and then cut to `room` characters without
+// splitting a surrogate pair (a read straight into a buffer of the final
+// size could end in half of one).
+std::wstring ReadControlText(HWND control, size_t room);
 
 template <class State>
 State* DialogStateOf(HWND dialog) {

@@ -6,22 +6,18 @@
 
 #include "DialogAnswer.h"
 #include "GuiFixture.h"
+#include "ShellRecorder.h"
 #include "grid/Selection.h"
 #include "model/Undo.h"
 #include "reminders/ReminderDialog.h"
 #include "reminders/ReminderSchedule.h"
 #include "storage/Database.h"
 #include "ui/CommandIds.h"
-#include "ui/WebLink.h"
 #include "unit/storage_test_support.h"
 
 namespace {
 
-std::vector<std::wstring> g_shellOpened;
-bool RecordShellOpen(HWND, const std::wstring& address) {
-    g_shellOpened.push_back(address);
-    return true;
-}
+std::vector<std::wstring>& g_shellOpened = ShellRecorder::Opened();
 
 std::wstring FieldText(HWND dialog, int id) {
     wchar_t text[256] = L"";
@@ -58,15 +54,9 @@ class ReminderCommandTest : public MainWindowTest {
         MainWindowTest::SetUp();
         undoSlot = UndoSnapshot{};
         redoSlot = UndoSnapshot{};
-        g_shellOpened.clear();
-        previousShell_ = SetShellOpenFunction(RecordShellOpen);
         StartWindow();
         for (const std::wstring& url : kUrls) AddUrlToGroup(DefaultGroupId(), url);
         RefreshGridWithColumns();
-    }
-    void TearDown() override {
-        SetShellOpenFunction(previousShell_);
-        MainWindowTest::TearDown();
     }
     void SelectAll() {
         SelectOnlyRow(0);
@@ -84,7 +74,7 @@ class ReminderCommandTest : public MainWindowTest {
         return shown;
     }
     const std::vector<std::wstring> kUrls = {L"https://a.example/1", L"https://b.example/2", L"https://c.example/3"};
-    ShellOpenFunction previousShell_ = nullptr;
+    ShellRecorder shell_;
 };
 
 }  // namespace

@@ -11,22 +11,18 @@
 
 #include "DialogAnswer.h"
 #include "GuiFixture.h"
+#include "ShellRecorder.h"
 #include "app/DesktopShortcut.h"
 #include "app/UrlOpening.h"
 #include "grid/Selection.h"
 #include "model/Undo.h"
 #include "storage/Database.h"
 #include "ui/CommandIds.h"
-#include "ui/WebLink.h"
 #include "unit/storage_test_support.h"
 
 namespace {
 
-std::vector<std::wstring> g_shellOpened;
-bool RecordShellOpen(HWND, const std::wstring& address) {
-    g_shellOpened.push_back(address);
-    return true;
-}
+std::vector<std::wstring>& g_shellOpened = ShellRecorder::Opened();
 
 // The answer a user gives to the first dialog with the caption.
 void Press(HWND dialog, int button) { ClickButton(dialog, button); }
@@ -37,13 +33,7 @@ class UrlCommandTest : public MainWindowTest {
         MainWindowTest::SetUp();
         undoSlot = UndoSnapshot{};
         redoSlot = UndoSnapshot{};
-        g_shellOpened.clear();
-        previousShell_ = SetShellOpenFunction(RecordShellOpen);
         StartWindow();
-    }
-    void TearDown() override {
-        SetShellOpenFunction(previousShell_);
-        MainWindowTest::TearDown();
     }
     void Command(UINT id) { SendMessageW(g_mainWindow, WM_COMMAND, id, 0); }
     void File(const std::vector<std::wstring>& urls) {
@@ -52,7 +42,7 @@ class UrlCommandTest : public MainWindowTest {
         SaveCatalogue();
     }
     std::vector<std::string> StoredUrls() { return RawDb(dbPath_).Column("SELECT url FROM urls ORDER BY url;"); }
-    ShellOpenFunction previousShell_ = nullptr;
+    ShellRecorder shell_;
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ScreenCapture.h"
 #include "model/AppState.h"
 #include "reminders/ReminderDialog.h"
 #include "settings/Settings.h"
@@ -21,45 +22,6 @@ namespace {
 constexpr UINT kPollMs = 50;
 constexpr DWORD kPaintWaitMs = 600;
 constexpr DWORD kGiveUpMs = 10000;
-
-bool PngEncoder(CLSID& clsid) {
-    UINT count = 0, size = 0;
-    Gdiplus::GetImageEncodersSize(&count, &size);
-    if (size == 0) return false;
-    std::vector<BYTE> buffer(size);
-    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    Gdiplus::GetImageEncoders(count, size, codecs);
-    for (UINT i = 0; i < count; ++i)
-        if (wcscmp(codecs[i].MimeType, L"image/png") == 0) {
-            clsid = codecs[i].Clsid;
-            return true;
-        }
-    return false;
-}
-
-// The window's area of the screen, frame included: what the user sees.
-bool Capture(HWND window, const std::wstring& path) {
-    RECT r;
-    GetWindowRect(window, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    CLSID png;
-    bool saved = false;
-    if (PngEncoder(png)) {
-        Gdiplus::Bitmap image(bitmap, nullptr);
-        saved = image.Save(path.c_str(), &png, nullptr) == Gdiplus::Ok;
-    }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    wprintf(L"%ls %ls\n", saved ? L"saved" : L"FAILED", path.c_str());
-    return saved;
-}
 
 // The dialog being photographed: found by its caption from a thread timer
 // inside its own modal loop, captured once it has had time to paint, then
@@ -105,7 +67,7 @@ void CALLBACK OnPhotoTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (!IsWindow(photo.dialog)) return;
     RedrawWindow(photo.dialog, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Capture(photo.dialog, photo.path);
+    SaveWindowArea(photo.dialog, photo.path);
     SendMessageW(photo.dialog, WM_COMMAND, IDCANCEL, 0);
     photo.dialog = nullptr;
     photo.startedAt = GetTickCount() + kGiveUpMs * 100;  // done: no more searching

@@ -16,6 +16,7 @@
 #include "grid/GridState.h"
 #include "grid/Selection.h"
 #include "grid/VisibleRows.h"
+#include "ScreenCapture.h"
 #include "model/AppState.h"
 #include "settings/Settings.h"
 #include "ui/DarkTheme.h"
@@ -35,51 +36,11 @@ void Pump(DWORD ms) {
     } while (GetTickCount() - start < ms);
 }
 
-bool PngEncoder(CLSID& clsid) {
-    UINT count = 0, size = 0;
-    Gdiplus::GetImageEncodersSize(&count, &size);
-    if (size == 0) return false;
-    std::vector<BYTE> buffer(size);
-    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    Gdiplus::GetImageEncoders(count, size, codecs);
-    for (UINT i = 0; i < count; ++i)
-        if (wcscmp(codecs[i].MimeType, L"image/png") == 0) {
-            clsid = codecs[i].Clsid;
-            return true;
-        }
-    return false;
-}
-
-// Copies the window's screen area as it is now, frame and anything open
-// over it (a pop-up menu) included.
-bool Snap(HWND window, const std::wstring& path) {
-    RECT r;
-    GetWindowRect(window, &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    CLSID png;
-    bool saved = false;
-    if (PngEncoder(png)) {
-        Gdiplus::Bitmap image(bitmap, nullptr);
-        saved = image.Save(path.c_str(), &png, nullptr) == Gdiplus::Ok;
-    }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    wprintf(L"%ls %ls\n", saved ? L"saved" : L"FAILED", path.c_str());
-    return saved;
-}
-
 // What the user sees: the window repainted, then copied.
 bool Capture(HWND window, const std::wstring& path) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Pump(300);
-    return Snap(window, path);
+    return SaveWindowArea(window, path);
 }
 
 // A menu of the menu bar, open: the click on its title runs the menu's own
@@ -93,7 +54,7 @@ MenuPhoto* g_menuPhoto = nullptr;
 
 void CALLBACK OnMenuPhotoTimer(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
-    if (g_menuPhoto) Snap(g_menuPhoto->window, g_menuPhoto->path);
+    if (g_menuPhoto) SaveWindowArea(g_menuPhoto->window, g_menuPhoto->path);
     EndMenu();
 }
 
