@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/DesktopShortcut.h"
+#include "app/GroupTagCommands.h"
 #include "app/Tray.h"
 #include "app/UrlCommands.h"
 #include "grid/Columns.h"
@@ -60,15 +61,15 @@ constexpr FixedCommand kFixedCommands[] = {
     {IDM_DELETE_SELECTED, RunDeleteSelected},
     {IDM_COPY, CopySelectedUrls},
     {IDM_OPEN_IN_BROWSER, OpenSelectedUrls},
-    {IDM_ADD_GROUP, nullptr},
-    {IDM_RENAME_GROUP, nullptr},
-    {IDM_DELETE_GROUP, nullptr},
+    {IDM_ADD_GROUP, AddGroupCommand},
+    {IDM_RENAME_GROUP, RenameTargetGroup},
+    {IDM_DELETE_GROUP, DeleteTargetGroup},
     {IDM_EDIT_URL, EditUrlOfCurrentRow},
-    {IDM_MOVE_GROUP_UP, nullptr},
-    {IDM_MOVE_GROUP_DOWN, nullptr},
-    {IDM_EDIT_TAGS, nullptr},
-    {IDM_FILTER_BY_TAGS, nullptr},
-    {IDM_ADD_TAG, nullptr},
+    {IDM_MOVE_GROUP_UP, MoveTargetGroupUp},
+    {IDM_MOVE_GROUP_DOWN, MoveTargetGroupDown},
+    {IDM_EDIT_TAGS, EditTagsOfSelection},
+    {IDM_FILTER_BY_TAGS, FilterByTags},
+    {IDM_ADD_TAG, AddTagCommand},
     {IDM_EDIT_TITLE, EditTitleOfCurrentRow},
     {IDM_DESKTOP_SHORTCUT, CreateDesktopShortcuts},
     {IDM_VALIDATE_URL, nullptr},
@@ -165,11 +166,10 @@ bool RunCommand(HWND window, UINT id, UINT notifyCode) {
             if (CommandHandler handler = FindFixedCommand(id)->handler) handler(window);
             return true;
         case CommandKind::MoveToGroup: MoveToGroup(command.argument); return true;
-        // The group and tag menus that send these arrive with their commands.
-        case CommandKind::RenameGroup:
-        case CommandKind::DeleteGroup:
-        case CommandKind::RenameTag:
-        case CommandKind::DeleteTag: return true;
+        case CommandKind::RenameGroup: RenameGroupCommand(window, command.argument); return true;
+        case CommandKind::DeleteGroup: DeleteGroupCommand(window, command.argument); return true;
+        case CommandKind::RenameTag: RenameTagCommand(window, command.argument); return true;
+        case CommandKind::DeleteTag: DeleteTagCommand(window, command.argument); return true;
     }
     return false;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/MainWindow.h"
+#include "ui/CommandIds.h"
 #include "grid/Columns.h"
 #include "grid/GridState.h"
 #include "grid/Selection.h"
@@ -68,6 +69,70 @@ void CaptureOpenMenu(HWND window, int title, const std::wstring& path) {
     g_menuPhoto = nullptr;
     SendMessageW(g_menuBar, WM_MOUSELEAVE, 0, 0);  // no real pointer leaves the bar here
     Pump(200);
+}
+
+// A dialog a command opens over the window: a timer inside the dialog's
+// modal loop waits for it to paint, photographs the window's area with the
+// dialog on it and cancels the dialog, so the command changes nothing.
+struct DialogPhoto {
+    HWND window;
+    std::wstring caption;
+    std::wstring path;
+    DWORD foundAt = 0;
+    bool done = false;
+};
+DialogPhoto* g_dialogPhoto = nullptr;
+
+void CALLBACK OnDialogPhotoTimer(HWND, UINT, UINT_PTR, DWORD) {
+    DialogPhoto* photo = g_dialogPhoto;
+    if (!photo || photo->done) return;
+    HWND dialog = FindWindowW(L"#32770", photo->caption.c_str());
+    if (!dialog || !IsWindowVisible(dialog)) return;
+    if (!photo->foundAt) {
+        photo->foundAt = GetTickCount();
+        SetForegroundWindow(dialog);
+        return;
+    }
+    if (GetTickCount() - photo->foundAt < 600) return;
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    SaveWindowArea(photo->window, photo->path);
+    photo->done = true;
+    SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+void CaptureDialogOver(HWND window, UINT command, const std::wstring& caption, const std::wstring& path) {
+    DialogPhoto photo{window, caption, path};
+    g_dialogPhoto = &photo;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, OnDialogPhotoTimer);
+    SendMessageW(window, WM_COMMAND, command, 0);
+    KillTimer(nullptr, timer);
+    g_dialogPhoto = nullptr;
+    if (!photo.done) wprintf(L"FAILED no dialog \"%ls\"\n", caption.c_str());
+    Pump(200);
+}
+
+// Three rows of the "Research" group selected, the first of them current.
+void SelectThreeResearchRows() {
+    const UrlGroup* research = FindGroupByName(L"Research");
+    if (!research) return;
+    std::vector<int> rows;
+    for (size_t row = 0; row < g_grid.visibleRows.size(); ++row)
+        if (g_grid.visibleRows[row].groupId == research->id) rows.push_back(static_cast<int>(row));
+    if (rows.size() < 3) return;
+    SelectOnlyRow(rows[0]);
+    ToggleRowSelection(rows[1]);
+    ToggleRowSelection(rows[2]);
+    g_grid.focusRow = rows[0];
+    RefreshGrid();
+}
+
+// The two dialogs of the group and tag commands, over the window: the tag
+// chooser for three selected URLs, and the prompt for a group's new name.
+void CaptureGroupAndTagDialogs(HWND window, const std::wstring& out, const wchar_t* theme) {
+    SelectThreeResearchRows();
+    CaptureDialogOver(window, IDM_EDIT_TAGS, L"Vantrelix Edit Tags", out + L"\\edit-tags-" + theme + L".png");
+    CaptureDialogOver(window, IDM_RENAME_GROUP, L"Vantrelix Rename Group",
+                      out + L"\\rename-group-" + theme + L".png");
 }
 
 std::wstring Stamp(int dayOffset, int hour, int minute) {
@@ -237,6 +302,7 @@ int wmain(int argc, wchar_t** argv) {
     SelectOnlyRow(2);
     RefreshGrid();
     CaptureOpenMenu(main, 2, out + L"\\menu-open-light.png");
+    CaptureGroupAndTagDialogs(main, out, L"light");
 
     // The whole window in the dark theme, then with the menu open.
     g_settings.colorCoding = true;
@@ -245,6 +311,7 @@ int wmain(int argc, wchar_t** argv) {
     RefreshGrid();
     Capture(main, out + L"\\grid-dark.png");
     CaptureOpenMenu(main, 2, out + L"\\menu-open-dark.png");
+    CaptureGroupAndTagDialogs(main, out, L"dark");
 
     DestroyWindow(main);
     Pump(200);
