@@ -9,6 +9,7 @@
 
 #include "DialogAnswer.h"
 #include "GuiFixture.h"
+#include "ShellRecorder.h"
 #include "WindowProbe.h"
 #include "app/Menus.h"
 #include "capture/ClipboardCapture.h"
@@ -22,7 +23,6 @@
 #include "storage/Database.h"
 #include "ui/CommandIds.h"
 #include "ui/ThemeBrushes.h"
-#include "ui/WebLink.h"
 #include "unit/storage_test_support.h"
 
 namespace {
@@ -34,12 +34,6 @@ const std::wstring kNewUrl = L"https://moved.example/b?x=1";
 constexpr int kRowX = 100;  // inside the "Title" column
 
 std::wstring ReadingUrl(int n) { return L"https://reading.example/" + std::to_wstring(100 + n); }
-
-std::vector<std::wstring> g_opened;
-bool RecordOpen(HWND, const std::wstring& url) {
-    g_opened.push_back(url);
-    return true;
-}
 
 // A message box's caption and text, and the OK that answers it.
 struct Told {
@@ -54,8 +48,6 @@ class InPlaceEditTest : public MainWindowTest {
     void SetUp() override {
         MainWindowTest::SetUp();
         undoSlot = redoSlot = UndoSnapshot{};
-        g_opened.clear();
-        previousOpen_ = SetShellOpenFunction(RecordOpen);
         g_app = AppState{};
         DefaultGroupId();
         const int work = CreateGroup(L"Work");
@@ -70,7 +62,6 @@ class InPlaceEditTest : public MainWindowTest {
         ASSERT_NE(grid_, nullptr);
     }
     void TearDown() override {
-        SetShellOpenFunction(previousOpen_);
         MainWindowTest::TearDown();
         undoSlot = redoSlot = UndoSnapshot{};
     }
@@ -153,7 +144,7 @@ class InPlaceEditTest : public MainWindowTest {
     std::string Stored(const std::string& sql) { return RawDb(dbPath_).Value(sql); }
 
     HWND grid_ = nullptr;
-    ShellOpenFunction previousOpen_ = nullptr;
+    ShellRecorder shell_;
 };
 
 }  // namespace
@@ -281,7 +272,7 @@ TEST_F(InPlaceEditTest, LeavingTheBoxCommitsTheEdit) {
     DoubleClickUrl(kPlain);
     EXPECT_EQ(Box(), nullptr);
     EXPECT_EQ(g_app.titles[kLast], L"Double-clicked away");
-    EXPECT_EQ(g_opened, std::vector<std::wstring>{kPlain});
+    EXPECT_EQ(ShellRecorder::Opened(), std::vector<std::wstring>{kPlain});
 
     Key(grid_, VK_F2);
     TypeOver(L"Searched away");
