@@ -238,6 +238,8 @@ void CloseInlineEdit(bool focusGrid) {
     ResetEditTarget();
     if (IsWindow(box)) DestroyWindow(box);
     g_grid.editClosing = false;
+    // The cell's text and badge were left out under the box.
+    if (GridExists()) InvalidateRect(g_gridWindow, nullptr, FALSE);
     if (focusGrid && GridExists()) SetFocus(g_gridWindow);
 }
 

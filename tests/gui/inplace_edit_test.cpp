@@ -535,6 +535,32 @@ TEST_F(InPlaceEditTest, RowsRebuiltUnderTheBoxKeepItOnItsUrl) {
     EXPECT_FALSE(g_app.allUrls.count(kNewUrl));
 }
 
+// The box is shorter than its line, so what the cell would draw under it
+// (here a pin badge, taller than the box) is left out while it is open.
+TEST_F(InPlaceEditTest, TheCellUnderTheBoxIsNotPaintedWhileItIsOpen) {
+    g_app.pinnedUrls.insert(kTitled);
+    RefreshGrid();
+    ClickUrl(kTitled);
+    RECT client{};
+    GetClientRect(grid_, &client);
+    const int lineTop = LineTop(LineOfUrl(kTitled), g_grid.topLine);
+    const GridColumnLayout layout = CurrentColumnLayout();
+    const int pos = LayoutPosOf(layout, ColumnId::Title);
+    const RECT titleCell{layout.lefts[pos] - g_grid.scrollX, lineTop, layout.Right(pos) - g_grid.scrollX,
+                         lineTop + kGridLineHeight};
+    auto badgePixels = [&] {
+        Canvas canvas(client.right, client.bottom, RGB(0, 0, 0));
+        PaintGrid(canvas.dc(), client);
+        return canvas.CountColor(titleCell, kPinBadgeColor);
+    };
+    ASSERT_GT(badgePixels(), 0) << "the badge is drawn without the box";
+    Key(grid_, VK_F2);
+    ASSERT_NE(Box(), nullptr);
+    EXPECT_EQ(badgePixels(), 0);
+    Key(Box(), VK_ESCAPE);
+    EXPECT_GT(badgePixels(), 0);
+}
+
 TEST_F(InPlaceEditTest, TheDarkThemeColoursTheBoxAndTheLightThemeLeavesTheSystemColours) {
     for (bool dark : {true, false}) {
         g_settings.darkMode = dark;
