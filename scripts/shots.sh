@@ -2,7 +2,8 @@
 # Takes the screenshots of the main window's states into shots/ (or the
 # folder given): a catalogue with groups, pins, tags, verdicts and reminders,
 # selection and hover, zebra columns, a column and a URL being dragged,
-# descending sort without colour coding, and the dark palette.
+# descending sort without colour coding, the in-place editor on a title, a
+# URL and a group name, and the dark palette.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VANTRELIX_BUILD_DIR:-$root/build}"
