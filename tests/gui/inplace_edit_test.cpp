@@ -582,3 +582,28 @@ TEST_F(InPlaceEditTest, TheDarkThemeColoursTheBoxAndTheLightThemeLeavesTheSystem
         Key(Box(), VK_ESCAPE);
     }
 }
+
+// Closing the window takes the focus from the box first: what was typed is
+// committed and saved before the window goes; a refused text is announced
+// and the window still closes, with nothing of it filed.
+TEST_F(InPlaceEditTest, ClosingTheWindowCommitsWhatWasTyped) {
+    ClickUrl(kTitled);
+    Key(grid_, VK_F2);
+    TypeOver(L"Typed before closing");
+    CloseWindow();
+    g_app = AppState{};
+    StartWindow();
+    EXPECT_EQ(g_app.titles[kTitled], L"Typed before closing");
+
+    grid_ = g_gridWindow;
+    ClickUrl(kPlain);
+    Key(grid_, VK_F4);
+    TypeOver(kTitled);
+    {
+        DialogAnswer answer(L"Duplicate URL", [](HWND dialog) { ClickButton(dialog, IDOK); });
+        CloseWindow();
+        EXPECT_TRUE(answer.answered());
+    }
+    EXPECT_EQ(StoredUrlCount(dbPath_, kPlain), 1);
+    EXPECT_EQ(StoredUrlCount(dbPath_, kTitled), 1);
+}
