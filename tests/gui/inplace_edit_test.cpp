@@ -181,7 +181,8 @@ TEST_F(InPlaceEditTest, F2F4AndTheirCommandsOpenTheBoxOverTheCellFullySelected) 
         const int pos = LayoutPosOf(layout, c.column);
         const int lineTop = LineTop(LineOfUrl(c.url), g_grid.topLine);
         const RECT box = BoxRect();
-        EXPECT_EQ(box.left, layout.lefts[pos] - g_grid.scrollX + (c.column == ColumnId::Title ? 24 : 4)) << c.name;
+        EXPECT_EQ(box.left, layout.lefts[pos] - g_grid.scrollX + (c.column == ColumnId::Title ? 24 : 4))
+            << c.name;
         EXPECT_EQ(box.right, layout.Right(pos) - g_grid.scrollX - 4) << c.name;
         EXPECT_EQ(box.top, lineTop + 3) << c.name;
         EXPECT_EQ(box.bottom, lineTop + 21) << c.name;
