@@ -103,7 +103,8 @@ bool CommitUrlEdit(const std::wstring& text) {
     }
     const int groupId = g_grid.visibleRows[row].groupId;
     const UrlGroup* group = FindGroupById(groupId);
-    if (!group || std::find(group->urls.begin(), group->urls.end(), oldUrl) == group->urls.end()) return false;
+    if (!group || std::find(group->urls.begin(), group->urls.end(), oldUrl) == group->urls.end())
+        return false;
 
     PushUndo(L"Edit URL");
     MoveUrlText(groupId, oldUrl, text);

@@ -114,9 +114,10 @@ HFONT GridFont() {
 // title or URL must reach the commit whole.
 HWND CreateEditBox(const RECT& rect, const std::wstring& text) {
     auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(g_gridWindow, GWLP_HINSTANCE));
-    HWND box = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
-                               rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, g_gridWindow,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kInlineEditId)), instance, nullptr);
+    HWND box =
+        CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
+                        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, g_gridWindow,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kInlineEditId)), instance, nullptr);
     if (!box) return nullptr;
     SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(GridFont()), FALSE);
     SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
@@ -150,9 +151,12 @@ bool RunCommit(const std::wstring& text) {
     CommitScope scope;
     if (g_grid.editGroupId >= 0) return CommitGroupRename(text);
     switch (g_grid.editColumn) {
-        case ColumnId::Title: return CommitTitleEdit(text);
-        case ColumnId::Url: return CommitUrlEdit(text);
-        default: return false;
+        case ColumnId::Title:
+            return CommitTitleEdit(text);
+        case ColumnId::Url:
+            return CommitUrlEdit(text);
+        default:
+            return false;
     }
 }
 
@@ -238,6 +242,8 @@ void CloseInlineEdit(bool focusGrid) {
     ResetEditTarget();
     if (IsWindow(box)) DestroyWindow(box);
     g_grid.editClosing = false;
+    // The cell's text and badge were left out under the box.
+    if (GridExists()) InvalidateRect(g_gridWindow, nullptr, FALSE);
     if (focusGrid && GridExists()) SetFocus(g_gridWindow);
 }
 
@@ -250,7 +256,8 @@ void RepositionInlineEdit() {
         CloseInlineEdit(true);
         return;
     }
-    MoveWindow(g_grid.editWindow, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, TRUE);
+    MoveWindow(g_grid.editWindow, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top,
+               TRUE);
 }
 
 // Clicking anywhere else takes the focus from the box, which commits it

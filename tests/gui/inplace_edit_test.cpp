@@ -9,6 +9,7 @@
 
 #include "DialogAnswer.h"
 #include "GuiFixture.h"
+#include "ShellRecorder.h"
 #include "WindowProbe.h"
 #include "app/Menus.h"
 #include "capture/ClipboardCapture.h"
@@ -22,7 +23,6 @@
 #include "storage/Database.h"
 #include "ui/CommandIds.h"
 #include "ui/ThemeBrushes.h"
-#include "ui/WebLink.h"
 #include "unit/storage_test_support.h"
 
 namespace {
@@ -34,12 +34,6 @@ const std::wstring kNewUrl = L"https://moved.example/b?x=1";
 constexpr int kRowX = 100;  // inside the "Title" column
 
 std::wstring ReadingUrl(int n) { return L"https://reading.example/" + std::to_wstring(100 + n); }
-
-std::vector<std::wstring> g_opened;
-bool RecordOpen(HWND, const std::wstring& url) {
-    g_opened.push_back(url);
-    return true;
-}
 
 // A message box's caption and text, and the OK that answers it.
 struct Told {
@@ -54,8 +48,6 @@ class InPlaceEditTest : public MainWindowTest {
     void SetUp() override {
         MainWindowTest::SetUp();
         undoSlot = redoSlot = UndoSnapshot{};
-        g_opened.clear();
-        previousOpen_ = SetShellOpenFunction(RecordOpen);
         g_app = AppState{};
         DefaultGroupId();
         const int work = CreateGroup(L"Work");
@@ -70,7 +62,6 @@ class InPlaceEditTest : public MainWindowTest {
         ASSERT_NE(grid_, nullptr);
     }
     void TearDown() override {
-        SetShellOpenFunction(previousOpen_);
         MainWindowTest::TearDown();
         undoSlot = redoSlot = UndoSnapshot{};
     }
@@ -153,7 +144,7 @@ class InPlaceEditTest : public MainWindowTest {
     std::string Stored(const std::string& sql) { return RawDb(dbPath_).Value(sql); }
 
     HWND grid_ = nullptr;
-    ShellOpenFunction previousOpen_ = nullptr;
+    ShellRecorder shell_;
 };
 
 }  // namespace
@@ -190,7 +181,8 @@ TEST_F(InPlaceEditTest, F2F4AndTheirCommandsOpenTheBoxOverTheCellFullySelected) 
         const int pos = LayoutPosOf(layout, c.column);
         const int lineTop = LineTop(LineOfUrl(c.url), g_grid.topLine);
         const RECT box = BoxRect();
-        EXPECT_EQ(box.left, layout.lefts[pos] - g_grid.scrollX + (c.column == ColumnId::Title ? 24 : 4)) << c.name;
+        EXPECT_EQ(box.left, layout.lefts[pos] - g_grid.scrollX + (c.column == ColumnId::Title ? 24 : 4))
+            << c.name;
         EXPECT_EQ(box.right, layout.Right(pos) - g_grid.scrollX - 4) << c.name;
         EXPECT_EQ(box.top, lineTop + 3) << c.name;
         EXPECT_EQ(box.bottom, lineTop + 21) << c.name;
@@ -281,7 +273,7 @@ TEST_F(InPlaceEditTest, LeavingTheBoxCommitsTheEdit) {
     DoubleClickUrl(kPlain);
     EXPECT_EQ(Box(), nullptr);
     EXPECT_EQ(g_app.titles[kLast], L"Double-clicked away");
-    EXPECT_EQ(g_opened, std::vector<std::wstring>{kPlain});
+    EXPECT_EQ(ShellRecorder::Opened(), std::vector<std::wstring>{kPlain});
 
     Key(grid_, VK_F2);
     TypeOver(L"Searched away");
@@ -544,6 +536,32 @@ TEST_F(InPlaceEditTest, RowsRebuiltUnderTheBoxKeepItOnItsUrl) {
     EXPECT_FALSE(g_app.allUrls.count(kNewUrl));
 }
 
+// The box is shorter than its line, so what the cell would draw under it
+// (here a pin badge, taller than the box) is left out while it is open.
+TEST_F(InPlaceEditTest, TheCellUnderTheBoxIsNotPaintedWhileItIsOpen) {
+    g_app.pinnedUrls.insert(kTitled);
+    RefreshGrid();
+    ClickUrl(kTitled);
+    RECT client{};
+    GetClientRect(grid_, &client);
+    const int lineTop = LineTop(LineOfUrl(kTitled), g_grid.topLine);
+    const GridColumnLayout layout = CurrentColumnLayout();
+    const int pos = LayoutPosOf(layout, ColumnId::Title);
+    const RECT titleCell{layout.lefts[pos] - g_grid.scrollX, lineTop, layout.Right(pos) - g_grid.scrollX,
+                         lineTop + kGridLineHeight};
+    auto badgePixels = [&] {
+        Canvas canvas(client.right, client.bottom, RGB(0, 0, 0));
+        PaintGrid(canvas.dc(), client);
+        return canvas.CountColor(titleCell, kPinBadgeColor);
+    };
+    ASSERT_GT(badgePixels(), 0) << "the badge is drawn without the box";
+    Key(grid_, VK_F2);
+    ASSERT_NE(Box(), nullptr);
+    EXPECT_EQ(badgePixels(), 0);
+    Key(Box(), VK_ESCAPE);
+    EXPECT_GT(badgePixels(), 0);
+}
+
 TEST_F(InPlaceEditTest, TheDarkThemeColoursTheBoxAndTheLightThemeLeavesTheSystemColours) {
     for (bool dark : {true, false}) {
         g_settings.darkMode = dark;
@@ -564,4 +582,29 @@ TEST_F(InPlaceEditTest, TheDarkThemeColoursTheBoxAndTheLightThemeLeavesTheSystem
         }
         Key(Box(), VK_ESCAPE);
     }
+}
+
+// Closing the window takes the focus from the box first: what was typed is
+// committed and saved before the window goes; a refused text is announced
+// and the window still closes, with nothing of it filed.
+TEST_F(InPlaceEditTest, ClosingTheWindowCommitsWhatWasTyped) {
+    ClickUrl(kTitled);
+    Key(grid_, VK_F2);
+    TypeOver(L"Typed before closing");
+    CloseWindow();
+    g_app = AppState{};
+    StartWindow();
+    EXPECT_EQ(g_app.titles[kTitled], L"Typed before closing");
+
+    grid_ = g_gridWindow;
+    ClickUrl(kPlain);
+    Key(grid_, VK_F4);
+    TypeOver(kTitled);
+    {
+        DialogAnswer answer(L"Duplicate URL", [](HWND dialog) { ClickButton(dialog, IDOK); });
+        CloseWindow();
+        EXPECT_TRUE(answer.answered());
+    }
+    EXPECT_EQ(StoredUrlCount(dbPath_, kPlain), 1);
+    EXPECT_EQ(StoredUrlCount(dbPath_, kTitled), 1);
 }

@@ -30,11 +30,18 @@ TEST(CellEditorLayoutTest, TheBoxSitsInsideItsCellOnLinesBelowTheHeader) {
         {"a cell too narrow still gets 24 pixels", ColumnId::Tags, 28, 0, 300, true, {494, 31, 518, 49}},
         {"line top 27 is under the header", ColumnId::Title, 27, 0, 300, false, {}},
         {"line top at the client bottom is off screen", ColumnId::Title, 300, 0, 300, false, {}},
-        {"the last partly visible line still counts", ColumnId::Title, 299, 0, 300, true, {64, 302, 236, 320}},
+        {"the last partly visible line still counts",
+         ColumnId::Title,
+         299,
+         0,
+         300,
+         true,
+         {64, 302, 236, 320}},
         {"a hidden column has no box", ColumnId::Reminder, 28, 0, 300, false, {}},
     };
     for (const Case& c : cases) {
-        const std::optional<RECT> rect = CellEditorRect(layout, c.column, c.lineTop, c.scrollX, c.clientHeight);
+        const std::optional<RECT> rect =
+            CellEditorRect(layout, c.column, c.lineTop, c.scrollX, c.clientHeight);
         ASSERT_EQ(rect.has_value(), c.shown) << c.name;
         if (!rect) continue;
         EXPECT_EQ(rect->left, c.rect.left) << c.name;
@@ -49,7 +56,9 @@ TEST(CellEditorLayoutTest, TheGroupBoxSpansTheHeaderLineRightOfTheExpandBox) {
         int lineTop, clientWidth, clientHeight;
         bool shown;
         int right;
-    } cases[] = {{28, 600, 300, true, 596}, {28, 40, 300, true, 52}, {10, 600, 300, false, 0},
+    } cases[] = {{28, 600, 300, true, 596},
+                 {28, 40, 300, true, 52},
+                 {10, 600, 300, false, 0},
                  {300, 600, 300, false, 0}};
     for (const Case& c : cases) {
         const std::optional<RECT> rect = GroupEditorRect(c.lineTop, c.clientWidth, c.clientHeight);
