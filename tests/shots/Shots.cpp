@@ -133,7 +133,7 @@ void CaptureGroupAndTagDialogs(HWND window, const std::wstring& out, const wchar
     SelectThreeResearchRows();
     CaptureDialogOver(window, IDM_EDIT_TAGS, L"Vantrelix Edit Tags", out + L"\\edit-tags-" + theme + L".png");
     CaptureDialogOver(window, IDM_RENAME_GROUP, L"Vantrelix Rename Group",
-                      out + L"\\rename-group-" + theme + L".png");
+                      out + L"\\rename-group-prompt-" + theme + L".png");
 }
 
 std::wstring Stamp(int dayOffset, int hour, int minute) {
@@ -232,7 +232,7 @@ void CaptureEditors(HWND main, HWND grid, const std::wstring& out, const wchar_t
     if (g_grid.editWindow) SendMessageW(g_grid.editWindow, WM_KEYDOWN, VK_ESCAPE, 0);
 
     if (const UrlGroup* support = FindGroupByName(L"Support")) BeginGroupRename(support->id);
-    Capture(main, out + L"\\rename-group-" + theme + L".png");
+    Capture(main, out + L"\\rename-group-in-place-" + theme + L".png");
     if (g_grid.editWindow) SendMessageW(g_grid.editWindow, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
