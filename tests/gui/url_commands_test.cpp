@@ -264,3 +264,30 @@ TEST_F(UrlCommandTest, ADesktopShortcutHoldsTwoLinesAndAStrangeTitleStillNamesAF
     const std::wstring longName = *ShortcutFileName(std::wstring(100, L'd'), std::wstring(300, L'n'));
     EXPECT_EQ(100 + 1 + longName.size() + 4, 259u);
 }
+
+// A desktop that will not take the file (a folder of the shortcut's name is
+// in the way): the user is told, and nothing else changes.
+TEST_F(UrlCommandTest, AShortcutTheDesktopWillNotTakeIsReportedAndChangesNothing) {
+    wchar_t desktop[MAX_PATH] = L"";
+    ASSERT_TRUE(SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop)));
+    const std::wstring path = std::wstring(desktop) + L"\\Blocked page.url";
+    ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
+    File({L"https://blocked.example/"});
+    g_app.titles[L"https://blocked.example/"] = L"Blocked page";
+    RefreshGridWithColumns();
+    SelectOnlyRow(0);
+    const std::string stored = FileBytes(dbPath_);
+    std::wstring told;
+    DialogAnswer answer(L"Vantrelix", [&](HWND dialog) {
+        wchar_t text[600] = L"";
+        GetDlgItemTextW(dialog, 101, text, 600);
+        told = text;
+        Press(dialog, IDOK);
+    });
+    Command(IDM_DESKTOP_SHORTCUT);
+    EXPECT_TRUE(answer.answered());
+    EXPECT_EQ(told, L"Failed to create shortcut file on Desktop.");
+    EXPECT_EQ(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY, DWORD(FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_EQ(FileBytes(dbPath_), stored);
+    RemoveDirectoryW(path.c_str());
+}
