@@ -3,7 +3,8 @@
 # folder given): a catalogue with groups, pins, tags, verdicts and reminders,
 # selection and hover, zebra columns, a column and a URL being dragged,
 # descending sort without colour coding, the menu, the tag chooser and the
-# group rename prompt open, and the dark palette.
+# group rename prompt open, the in-place editor on a title, a URL and a group
+# name, and the dark palette.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VANTRELIX_BUILD_DIR:-$root/build}"

@@ -4,7 +4,7 @@
 
 #include <cwctype>
 
-#include "base/FitText.h"
+#include "base/FixedText.h"
 #include "grid/Columns.h"
 #include "grid/Selection.h"
 #include "model/TextUtil.h"
@@ -33,13 +33,7 @@ void DropTrailingDotsAndSpaces(std::wstring& name) {
     while (!name.empty() && (name.back() == L'.' || name.back() == L' ')) name.pop_back();
 }
 
-// Cut to `room` units without splitting a surrogate pair.
-void CutTo(std::wstring& name, size_t room) {
-    if (name.size() <= room) return;
-    size_t keep = room;
-    if (keep > 0 && IS_HIGH_SURROGATE(name[keep - 1])) --keep;
-    name.resize(keep);
-}
+void CutTo(std::wstring& name, size_t room) { name.resize(SafeCutLength(name, room)); }
 
 }  // namespace
 

@@ -13,7 +13,7 @@
 #include "model/TagVocabulary.h"
 #include "model/Undo.h"
 #include "storage/Database.h"
-#include "ui/FixedText.h"
+#include "base/FixedText.h"
 #include "ui/StandardDialogs.h"
 
 namespace {

@@ -4,6 +4,8 @@
 #include "app/UrlOpening.h"
 #include "capture/AutoRules.h"
 #include "capture/ClipboardCapture.h"
+#include "grid/CellEditor.h"
+#include "grid/Columns.h"
 #include "grid/FilterBar.h"
 #include "grid/GridState.h"
 #include "grid/GridWindow.h"
@@ -27,6 +29,14 @@ std::wstring QuickAddText(std::wstring text) {
     if (text.size() >= 4 && text.compare(0, 4, L"www.") == 0) text.insert(0, L"https://");
     if (!text.empty() && text.back() == L'/') text.pop_back();
     return text;
+}
+
+void EditCellOfCurrentRow(int column) {
+    const int row = GetFocusRow();
+    if (row < 0) return;
+    SelectOnlyRow(row);
+    RefreshGrid();
+    BeginCellEdit(row, column);
 }
 
 void EraseReminders(const std::vector<std::wstring>& urls) {
@@ -57,6 +67,9 @@ void QuickAddUrl(HWND window) {
     }
     ShowTrayBalloon(L"Vantrelix", L"URL added:\n" + url, nullptr);
 }
+
+void EditTitleOfCurrentRow(HWND) { EditCellOfCurrentRow(ColumnId::Title); }
+void EditUrlOfCurrentRow(HWND) { EditCellOfCurrentRow(ColumnId::Url); }
 
 void OpenSelectedUrls(HWND window) {
     for (const std::wstring& url : GetSelectedUrls()) {

@@ -7,6 +7,10 @@
 
 // Command 40006: asks for a URL and files it as capture would.
 void QuickAddUrl(HWND window);
+// Commands 2028 and 2022: the in-place editor on the current row's title or
+// URL, with that row made the only selection. Nothing without a current row.
+void EditTitleOfCurrentRow(HWND window);
+void EditUrlOfCurrentRow(HWND window);
 // Command 2005: opens the selected URLs; their open counts and stamps change
 // only for those really opened. Saves.
 void OpenSelectedUrls(HWND window);

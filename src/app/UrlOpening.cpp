@@ -1,6 +1,6 @@
 #include "app/UrlOpening.h"
 
-#include "base/FitText.h"
+#include "base/FixedText.h"
 #include "ui/StandardDialogs.h"
 #include "ui/WebLink.h"
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ui/CommandIds.h"
+#include "grid/CellEditor.h"
 #include "grid/Columns.h"
 #include "grid/GridInternal.h"
 #include "grid/RowTextCache.h"
@@ -196,8 +197,12 @@ void ToggleGroupFromHeader(int groupId) {
     UpdateStatusBar();
 }
 
+// A click in the grid while the in-place editor is open commits the edit
+// first; when the commit is refused, the editor keeps the focus and the
+// click does nothing else.
 void OnGridLButtonDown(HWND window, int x, int y, UINT keys) {
     CancelHoverCard();
+    if (!CommitInlineEdit(false)) return;
     SetFocus(window);
     const GridHit hit = HitAt(x, y);
     if (hit.header) {

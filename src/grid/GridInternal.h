@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "grid/GridState.h"
@@ -63,6 +64,18 @@ int ClampScrollX(int scrollX, int totalWidth, int clientWidth);
 int TopLineShowing(int line, int topLine, int perPage);
 // Whether a drop at client y on the URL row `line` goes after it (lower half).
 bool DropGoesAfter(int y, int line, int topLine);
+// The position among the visible columns of a column id, -1 when hidden.
+int LayoutPosOf(const GridColumnLayout& layout, int column);
+// The scroll offset that shows the whole cell of position `pos` with the
+// least movement (not clamped; UpdateScrollBars does that).
+int ScrollXShowingColumn(const GridColumnLayout& layout, int pos, int scrollX, int clientWidth);
+// The in-place editor's box over the "Title" or "URL" cell of a line whose
+// top is at client y `lineTop`; none when the line's top is not inside the
+// client area below the header or the column is hidden.
+std::optional<RECT> CellEditorRect(const GridColumnLayout& layout, int column, int lineTop, int scrollX,
+                                   int clientHeight);
+// The box over a group header line, right of its expand box.
+std::optional<RECT> GroupEditorRect(int lineTop, int clientWidth, int clientHeight);
 
 // ---- Palette (GridColors.cpp) ---------------------------------------------
 
@@ -161,6 +174,12 @@ void FinishUrlPress(HWND window, int x, int y);
 void FinishHeaderPress();
 // Clears every press and drag field without acting on them.
 void ResetPressState();
+
+// ---- In-place editor (CellEditor.cpp) --------------------------------------
+
+// The row of the URL the cell editor was opened on, as the rows are now; -1
+// when no cell is edited or the URL has no row any more.
+int InlineEditRow();
 
 // ---- Menus (GridMenus.cpp) ------------------------------------------------
 

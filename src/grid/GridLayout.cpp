@@ -87,3 +87,59 @@ int TopLineShowing(int line, int topLine, int perPage) {
 bool DropGoesAfter(int y, int line, int topLine) {
     return y > kGridHeaderHeight + kGridLineHeight / 2 + (line - topLine) * kGridLineHeight;
 }
+
+int LayoutPosOf(const GridColumnLayout& layout, int column) {
+    for (int pos = 0; pos < layout.count; ++pos)
+        if (layout.ids[pos] == column) return pos;
+    return -1;
+}
+
+int ScrollXShowingColumn(const GridColumnLayout& layout, int pos, int scrollX, int clientWidth) {
+    if (pos < 0 || pos >= layout.count) return scrollX;
+    if (layout.lefts[pos] < scrollX) return layout.lefts[pos];
+    if (scrollX + clientWidth < layout.Right(pos)) return layout.Right(pos) - clientWidth;
+    return scrollX;
+}
+
+namespace {
+
+constexpr int kEditorTopInset = 3;
+constexpr int kEditorHeight = 18;
+constexpr int kEditorTitleInset = 24;  // clear of the favicon
+constexpr int kEditorCellInset = 4;
+constexpr int kEditorMinWidth = 24;
+constexpr int kEditorGroupLeft = 28;  // right of the expand box
+constexpr int kEditorGroupMinRight = 52;
+
+bool EditorLineOnScreen(int lineTop, int clientHeight) {
+    return lineTop > kGridHeaderHeight - 1 && lineTop < clientHeight;
+}
+
+}  // namespace
+
+// A box too narrow to type in still gets 24 pixels, even when that reaches
+// past its cell.
+std::optional<RECT> CellEditorRect(const GridColumnLayout& layout, int column, int lineTop, int scrollX,
+                                   int clientHeight) {
+    if (!EditorLineOnScreen(lineTop, clientHeight)) return std::nullopt;
+    const int pos = LayoutPosOf(layout, column);
+    if (pos < 0) return std::nullopt;
+    const int x = layout.lefts[pos] - scrollX;
+    RECT rect{};
+    rect.left = x + (column == ColumnId::Title ? kEditorTitleInset : kEditorCellInset);
+    rect.right = x + layout.widths[pos] - kEditorCellInset;
+    if (rect.right <= rect.left) rect.right = rect.left + kEditorMinWidth;
+    rect.top = lineTop + kEditorTopInset;
+    rect.bottom = rect.top + kEditorHeight;
+    return rect;
+}
+
+std::optional<RECT> GroupEditorRect(int lineTop, int clientWidth, int clientHeight) {
+    if (!EditorLineOnScreen(lineTop, clientHeight)) return std::nullopt;
+    RECT rect{};
+    rect.left = kEditorGroupLeft;
+    rect.right = std::max(clientWidth - kEditorCellInset, kEditorGroupMinRight);
+    rect.top = lineTop + kEditorTopInset;
+    rect.bottom = rect.top + kEditorHeight;
+    return rect;
+}

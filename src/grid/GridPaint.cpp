@@ -111,6 +111,14 @@ void PaintColumnInsertionMarker(const PaintContext& c) {
     FillSolid(c.dc, RECT{x - 1, 2, x + 1, c.height}, c.palette.marker);
 }
 
+// The in-place editor's box is shorter than the line: what the cell or the
+// group label would draw under it is left out, or its edges (the pin badge's
+// corners) would show above and below the box.
+bool IsUnderEditor(const std::wstring& url, int column) {
+    return g_grid.editWindow && g_grid.editGroupId < 0 && g_grid.editColumn == column && g_grid.editUrl == url;
+}
+bool IsUnderEditor(int groupId) { return g_grid.editWindow && g_grid.editGroupId == groupId; }
+
 void PaintGroupLine(const PaintContext& c, int groupId, bool hovered, const RECT& line) {
     COLORREF color = c.palette.groupBase;
     if (g_settings.colorCoding) color = BlendColor(color, GroupColor(groupId), c.dark ? 28 : 22);
@@ -129,7 +137,7 @@ void PaintGroupLine(const PaintContext& c, int groupId, bool hovered, const RECT
     wchar_t count[24];
     swprintf(count, 24, L" (%d)", GroupRowCount(groupId));
     std::wstring label = (group ? group->name : std::wstring(L"Group")) + count;
-    DrawCellText(c.dc, label, RECT{28, line.top, c.width, line.bottom}, c.palette.text);
+    if (!IsUnderEditor(groupId)) DrawCellText(c.dc, label, RECT{28, line.top, c.width, line.bottom}, c.palette.text);
 }
 
 COLORREF ReminderColor(const PaintContext& c, const std::wstring& url, COLORREF normal) {
@@ -164,6 +172,7 @@ void PaintTagChips(const PaintContext& c, const std::vector<std::wstring>& tags,
 void PaintTitleCell(const PaintContext& c, const std::wstring& url, const std::wstring& text, int x, int width,
                     const RECT& line, COLORREF textColor) {
     if (FaviconImageList) ImageList_Draw(FaviconImageList, 0, c.dc, x + 4, line.top + 4, ILD_TRANSPARENT);
+    if (IsUnderEditor(url, ColumnId::Title)) return;
     int textLeft = x + 24;
     if (g_app.pinnedUrls.count(url)) {
         SIZE badgeText{};
@@ -216,6 +225,7 @@ void PaintUrlRow(const PaintContext& c, const DisplayLine& displayLine, int line
             PaintTagChips(c, *tags, x, width, line);
             continue;
         }
+        if (column == ColumnId::Url && IsUnderEditor(url, column)) continue;
         const std::wstring text = GetCellText(url, column, row);
         const RECT textRect{x + kGridTextInsetLeft, line.top, x + width - kGridTextInsetRight, line.bottom};
         switch (column) {

@@ -1,5 +1,6 @@
 #include "grid/GridState.h"
 
+#include "grid/CellEditor.h"
 #include "grid/Columns.h"
 #include "grid/RefreshBatch.h"
 #include "grid/VisibleRows.h"
@@ -16,11 +17,14 @@ void ResetGridViewState() {
     g_grid.topLine = 0;
 }
 
+// An open in-place editor follows its URL's row, which the rebuild may have
+// moved, or closes when the row is gone from the page.
 void RefreshGrid() {
     if (!GridExists() || GridRefreshBatch::Defer()) return;
     RebuildVisibleRows();
     UpdateScrollBars();
     UpdateStatusBar();
+    RepositionInlineEdit();
     InvalidateRect(g_gridWindow, nullptr, FALSE);
 }
 
@@ -30,6 +34,7 @@ void RefreshGridWithColumns() {
     AutoSizeColumns();
     UpdateScrollBars();
     UpdateStatusBar();
+    RepositionInlineEdit();
     InvalidateRect(g_gridWindow, nullptr, FALSE);
 }
 

@@ -1,5 +1,6 @@
 // Scrolling: the two scroll bars, the wheel, and keeping a row on the page.
 // Vertical scrolling moves by whole display lines, horizontal by pixels.
+#include "grid/CellEditor.h"
 #include "grid/GridInternal.h"
 #include "grid/GridWindow.h"
 #include "grid/VisibleRows.h"
@@ -33,6 +34,7 @@ int NewScrollPosition(HWND window, int bar, int code, int current, int lineStep)
 
 void AfterScroll(HWND window) {
     UpdateScrollBars();
+    RepositionInlineEdit();
     InvalidateRect(window, nullptr, FALSE);
 }
 

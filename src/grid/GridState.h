@@ -102,6 +102,19 @@ struct GridState {
     int resizeStartWidth = 0;
     int resizeStartX = 0;
     int contextGroupId = -1;
+    // The in-place editor (CellEditor.h).
+    HWND editWindow = nullptr;
+    int editRow = -1;
+    int editColumn = -1;
+    int editGroupId = -1;
+    bool editClosing = false;
+    // The URL the cell editor was opened on: rows are rebuilt under an open
+    // editor (a capture, a fetched title, a menu command), and the row index
+    // may then name another URL. The commit always edits this one.
+    std::wstring editUrl;
+    // Set while a commit runs: its message box takes the focus from the box,
+    // and that loss of focus must not start a second commit.
+    bool editCommitting = false;
 };
 
 extern GridState g_grid;

@@ -5,6 +5,7 @@
 
 #include <windowsx.h>
 
+#include "grid/CellEditor.h"
 #include "grid/GridInternal.h"
 
 bool RegisterGridClass(HINSTANCE instance) {
@@ -33,6 +34,7 @@ LRESULT CALLBACK GridWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             return 0;
         case WM_SIZE:
             UpdateScrollBars();
+            RepositionInlineEdit();
             return 0;
         case WM_VSCROLL:
             OnGridVScroll(window, LOWORD(wParam));
@@ -75,7 +77,15 @@ LRESULT CALLBACK GridWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             return DefWindowProcW(window, message, wParam, lParam);
         case WM_GETDLGCODE:
             return DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == kInlineEditId)
+                OnInlineEditCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+            return 0;
+        case WM_CTLCOLOREDIT:
+            if (HBRUSH brush = InlineEditColors(reinterpret_cast<HDC>(wParam))) return reinterpret_cast<LRESULT>(brush);
+            return DefWindowProcW(window, message, wParam, lParam);
         case WM_DESTROY:
+            CloseInlineEdit(false);
             KillTimer(window, kHoverCardTimer);
             if (g_gridWindow == window) g_gridWindow = nullptr;
             return 0;

@@ -3,7 +3,7 @@
 #include "reminders/ReminderSchedule.h"
 #include "ui/DarkTheme.h"
 #include "ui/DialogTemplate.h"
-#include "ui/FixedText.h"
+#include "base/FixedText.h"
 #include "ui/ModalDialog.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "ui/MenuLabel.h"
 
-#include "base/FitText.h"
+#include "base/FixedText.h"
 
 std::wstring MenuLabel(const std::wstring& name) {
     std::wstring fitted = FitToField(name, kMenuLabelMax), label;

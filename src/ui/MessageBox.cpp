@@ -3,7 +3,7 @@
 #include "settings/Settings.h"
 #include "ui/DarkTheme.h"
 #include "ui/DialogTemplate.h"
-#include "ui/FixedText.h"
+#include "base/FixedText.h"
 #include "ui/MessageBoxLayout.h"
 #include "ui/ModalDialog.h"
 #include "ui/StandardDialogs.h"

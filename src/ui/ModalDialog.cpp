@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ui/FixedText.h"
+#include "base/FixedText.h"
 
 INT_PTR RunModalDialog(HWND owner, const DialogTemplate& dialogTemplate, DLGPROC procedure, void* state) {
     return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate.Get(), owner, procedure,

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "base/FitText.h"
+#include "base/FixedText.h"
 
 // The icon's callback message, posted to the window that added it.
 inline constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The menu bar and the URL commands as a user meets them: a click on "URLs"
-# opens the menu, Quick Add asks for a URL and files it; a catalogue entry
-# that names a local program is not started when opened: the question
-# appears and its default, No, starts nothing.
+# opens the menu, Quick Add asks for a URL and files it, F2 edits its title in
+# place; a catalogue entry that names a local program is not started when
+# opened: the question appears and its default, No, starts nothing.
 source "$VANTRELIX_E2E_LIB" "$1"
 
 dialog_shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
@@ -26,6 +26,16 @@ locate_window
 quick_add "www.e2e-quick.example/" typed
 wait_for 50 stored_url "https://www.e2e-quick.example" || fail "the quick-added URL was not stored"
 echo "ok: Quick Add through the menu bar stored the URL"
+
+# Lines: 0 Uncategorized, 1 the new URL. F2 edits its title in place.
+click $(( grid_x + 150 )) "$(line_y 1)"
+xdotool key F2; sleep 0.5
+xdotool key ctrl+a; xdotool type --delay 40 "Typed in place"
+shot edit-title
+xdotool key Return
+titled() { [ "$(db "SELECT title FROM urls WHERE url = 'https://www.e2e-quick.example';")" = "Typed in place" ]; }
+wait_for 50 titled || fail "the title edited in place was not stored"
+echo "ok: the title edited in place is stored"
 
 program='C:\windows\system32\winver.exe'
 quick_add "$program" program

@@ -77,6 +77,29 @@ void DialogAnswer::Watch() {
     answer_(dialog);
 }
 
+namespace {
+DialogDismisser* g_dismisser = nullptr;
+}
+
+DialogDismisser::DialogDismisser() {
+    g_dismisser = this;
+    timer_ = SetTimer(nullptr, 0, kWatchPeriodMs, OnTimer);
+}
+
+DialogDismisser::~DialogDismisser() {
+    if (timer_) KillTimer(nullptr, timer_);
+    if (g_dismisser == this) g_dismisser = nullptr;
+}
+
+void CALLBACK DialogDismisser::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (!g_dismisser) return;
+    Search any{nullptr, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), MatchDialog, reinterpret_cast<LPARAM>(&any));
+    if (!any.found || !IsWindowVisible(any.found)) return;
+    ++g_dismisser->dismissed_;
+    EndDialog(any.found, IDCANCEL);
+}
+
 void ClickButton(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 void PressKey(HWND dialog, UINT virtualKey) {

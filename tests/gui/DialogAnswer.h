@@ -36,6 +36,23 @@ class DialogAnswer {
     DWORD startedAt_ = 0;
 };
 
+// Cancels every dialog of this thread that opens while it lives, counting
+// them: for tests of the routes that lead to commands, where what a command
+// would ask is not the point, and a dialog nobody answers would hang the test.
+class DialogDismisser {
+   public:
+    DialogDismisser();
+    ~DialogDismisser();
+    DialogDismisser(const DialogDismisser&) = delete;
+    DialogDismisser& operator=(const DialogDismisser&) = delete;
+    int dismissed() const { return dismissed_; }
+
+   private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    UINT_PTR timer_ = 0;
+    int dismissed_ = 0;
+};
+
 // A visible dialog of this thread with the caption; null when there is none.
 HWND FindThreadDialog(const std::wstring& caption);
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/MainWindow.h"
-#include "ui/CommandIds.h"
+#include "grid/CellEditor.h"
 #include "grid/Columns.h"
 #include "grid/GridState.h"
 #include "grid/Selection.h"
@@ -20,6 +20,7 @@
 #include "ScreenCapture.h"
 #include "model/AppState.h"
 #include "settings/Settings.h"
+#include "ui/CommandIds.h"
 #include "ui/DarkTheme.h"
 #include "ui/MenuBar.h"
 
@@ -132,7 +133,7 @@ void CaptureGroupAndTagDialogs(HWND window, const std::wstring& out, const wchar
     SelectThreeResearchRows();
     CaptureDialogOver(window, IDM_EDIT_TAGS, L"Vantrelix Edit Tags", out + L"\\edit-tags-" + theme + L".png");
     CaptureDialogOver(window, IDM_RENAME_GROUP, L"Vantrelix Rename Group",
-                      out + L"\\rename-group-" + theme + L".png");
+                      out + L"\\rename-group-prompt-" + theme + L".png");
 }
 
 std::wstring Stamp(int dayOffset, int hour, int minute) {
@@ -211,6 +212,29 @@ POINT HeaderCell(int column) {
 POINT LineCentre(int line) { return POINT{200, kGridHeaderHeight + (line - g_grid.topLine) * kGridLineHeight + 12}; }
 
 LPARAM At(POINT p) { return MAKELPARAM(p.x, p.y); }
+
+// The in-place editor open on a pinned, tagged row's title, on its URL with
+// a few characters typed, and on a group's name; each closed with Escape.
+void CaptureEditors(HWND main, HWND grid, const std::wstring& out, const wchar_t* theme) {
+    const int row = RowOfUrl(L"https://support.example.com/tickets/4711");
+    SelectOnlyRow(row);
+    RefreshGrid();
+    SendMessageW(grid, WM_KEYDOWN, VK_F2, 0);
+    Capture(main, out + L"\\edit-title-" + theme + L".png");
+    if (g_grid.editWindow) SendMessageW(g_grid.editWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+
+    SendMessageW(grid, WM_KEYDOWN, VK_F4, 0);
+    if (HWND box = g_grid.editWindow) {
+        SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+        for (wchar_t c : std::wstring(L"?from=shots")) SendMessageW(box, WM_CHAR, c, 1);
+    }
+    Capture(main, out + L"\\edit-url-" + theme + L".png");
+    if (g_grid.editWindow) SendMessageW(g_grid.editWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+
+    if (const UrlGroup* support = FindGroupByName(L"Support")) BeginGroupRename(support->id);
+    Capture(main, out + L"\\rename-group-in-place-" + theme + L".png");
+    if (g_grid.editWindow) SendMessageW(g_grid.editWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+}
 
 }  // namespace
 
@@ -304,6 +328,9 @@ int wmain(int argc, wchar_t** argv) {
     CaptureOpenMenu(main, 2, out + L"\\menu-open-light.png");
     CaptureGroupAndTagDialogs(main, out, L"light");
 
+    g_settings.colorCoding = true;
+    CaptureEditors(main, grid, out, L"light");
+
     // The whole window in the dark theme, then with the menu open.
     g_settings.colorCoding = true;
     g_settings.darkMode = true;
@@ -312,6 +339,7 @@ int wmain(int argc, wchar_t** argv) {
     Capture(main, out + L"\\grid-dark.png");
     CaptureOpenMenu(main, 2, out + L"\\menu-open-dark.png");
     CaptureGroupAndTagDialogs(main, out, L"dark");
+    CaptureEditors(main, grid, out, L"dark");
 
     DestroyWindow(main);
     Pump(200);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/FixedText.h"
+#include "base/FixedText.h"
 #include "ui/MessageBoxLayout.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/FixedText.h"
+#include "base/FixedText.h"
 
 namespace {
 
@@ -36,4 +36,11 @@ std::wstring ShortenForDisplay(std::wstring_view text, size_t room, size_t lines
     if (!shown.empty() && shown.back() == L'\r') shown.pop_back();
     shown += kEllipsis;
     return shown;
+}
+
+std::wstring FitToField(const std::wstring& text, size_t maxChars) {
+    if (text.size() <= maxChars) return text;
+    static const std::wstring kDots = L"...";
+    const size_t keep = SafeCutLength(text, maxChars > kDots.size() ? maxChars - kDots.size() : 0);
+    return text.substr(0, keep) + kDots.substr(0, maxChars - keep);
 }

@@ -18,3 +18,7 @@ std::wstring ShortenText(std::wstring_view text, size_t room);
 std::wstring ShortenForDisplay(std::wstring_view text, size_t room, size_t lines);
 
 inline constexpr wchar_t kEllipsis = L'\u2026';
+
+// `text` cut to at most `maxChars` units for a field of fixed size (balloons,
+// tips), ending in "..." when cut.
+std::wstring FitToField(const std::wstring& text, size_t maxChars);
