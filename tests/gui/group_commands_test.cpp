@@ -257,7 +257,7 @@ TEST_F(GroupCommands, MoveGroupSwapsTheCurrentRowsGroupAndAtTheEndOnlyRecordsThe
     }
 }
 
-TEST_F(GroupCommands, WithoutACurrentRowOrHeadingTheGroupCommandsDoNothing) {
+TEST_F(GroupCommands, TheGroupCommandsActOnlyWithACurrentRowOrAHeading) {
     FillGroups();
     SelectOnlyRow(-1);
     UnexpectedDialogs dialogs;
@@ -271,6 +271,10 @@ TEST_F(GroupCommands, WithoutACurrentRowOrHeadingTheGroupCommandsDoNothing) {
     Command(IDM_DELETE_GROUP_BASE + 77);
     PumpFor(100);
     EXPECT_TRUE(dialogs.captions().empty());
+    // With a current row they act.
+    SelectOnlyRow(RowOf(kN1));
+    Command(IDM_MOVE_GROUP_UP);
+    EXPECT_EQ(GroupNames(), (Names{L"Uncategorized", L"News", L"Work"}));
 }
 
 // The heading's menu sends its command while the grid keeps the heading's
