@@ -48,6 +48,18 @@ bool IsTagPosition(int position) {
     return position >= 0 && position < static_cast<int>(g_app.tagNames.size());
 }
 
+// A typed tag name's verdict, told to the user when it is refused; true
+// when the name may be used.
+bool AcceptTagName(HWND window, NameVerdict verdict, const wchar_t* caption) {
+    switch (verdict) {
+        case NameVerdict::Accepted: return true;
+        case NameVerdict::Empty: Warn(window, L"Tag name cannot be empty.", caption); return false;
+        case NameVerdict::TooLong: Warn(window, TooLongText(L"A tag"), caption); return false;
+        case NameVerdict::Taken: Warn(window, L"A tag with that name already exists.", L"Vantrelix"); return false;
+        default: return false;
+    }
+}
+
 }  // namespace
 
 int TargetGroupId() {
@@ -165,18 +177,7 @@ void AddTagCommand(HWND window) {
     std::wstring typed;
     if (!ShowInputBox(window, L"Vantrelix Add Tag", L"Tag name:", typed, L"")) return;
     std::wstring name;
-    switch (CheckNewTagName(typed, name)) {
-        case NameVerdict::Empty:
-            return Warn(window, L"Tag name cannot be empty.", L"Vantrelix Add Tag");
-        case NameVerdict::TooLong:
-            return Warn(window, TooLongText(L"A tag"), L"Vantrelix Add Tag");
-        case NameVerdict::Taken:
-            return Warn(window, L"A tag with that name already exists.", L"Vantrelix");
-        case NameVerdict::Accepted:
-            break;
-        default:
-            return;
-    }
+    if (!AcceptTagName(window, CheckNewTagName(typed, name), L"Vantrelix Add Tag")) return;
     PushUndo(L"Add Tag");
     AddTagName(name);
     FillTagFilterCombo();
@@ -192,18 +193,7 @@ void RenameTagCommand(HWND window, int position) {
     if (!ShowInputBox(window, L"Vantrelix Rename Tag", L"New tag name:", typed, old.c_str())) return;
     if (IsNameAsPrompted(typed, old) || !IsTagPosition(position) || g_app.tagNames[position] != old) return;
     std::wstring name;
-    switch (CheckTagRename(position, typed, name)) {
-        case NameVerdict::Empty:
-            return Warn(window, L"Tag name cannot be empty.", L"Vantrelix Rename Tag");
-        case NameVerdict::TooLong:
-            return Warn(window, TooLongText(L"A tag"), L"Vantrelix Rename Tag");
-        case NameVerdict::Taken:
-            return Warn(window, L"A tag with that name already exists.", L"Vantrelix");
-        case NameVerdict::Accepted:
-            break;
-        default:
-            return;
-    }
+    if (!AcceptTagName(window, CheckTagRename(position, typed, name), L"Vantrelix Rename Tag")) return;
     PushUndo(L"Rename Tag");
     RenameTagAt(position, name);
     FillTagFilterCombo();

@@ -36,6 +36,20 @@ class UrlCommandTest : public MainWindowTest {
         StartWindow();
     }
     void Command(UINT id) { SendMessageW(g_mainWindow, WM_COMMAND, id, 0); }
+    // Runs Create Desktop Shortcut and returns the message it showed, after
+    // pressing its OK.
+    std::wstring MessageOfShortcutCommand() {
+        std::wstring told;
+        DialogAnswer answer(L"Vantrelix", [&](HWND dialog) {
+            wchar_t text[600] = L"";
+            GetDlgItemTextW(dialog, 101, text, 600);
+            told = text;
+            Press(dialog, IDOK);
+        });
+        Command(IDM_DESKTOP_SHORTCUT);
+        EXPECT_TRUE(answer.answered());
+        return told;
+    }
     void File(const std::vector<std::wstring>& urls) {
         for (const std::wstring& url : urls) AddUrlToGroup(DefaultGroupId(), url);
         RefreshGridWithColumns();
@@ -234,15 +248,7 @@ TEST_F(UrlCommandTest, ADesktopShortcutHoldsTwoLinesAndAStrangeTitleStillNamesAF
     g_app.titles[url] = L"Docs: home?";
     RefreshGridWithColumns();
     SelectOnlyRow(0);
-    std::wstring told;
-    DialogAnswer answer(L"Vantrelix", [&](HWND dialog) {
-        wchar_t text[600] = L"";
-        GetDlgItemTextW(dialog, 101, text, 600);
-        told = text;
-        Press(dialog, IDOK);
-    });
-    Command(IDM_DESKTOP_SHORTCUT);
-    EXPECT_TRUE(answer.answered());
+    const std::wstring told = MessageOfShortcutCommand();
     EXPECT_EQ(told, L"Shortcut \"Docs_ home_.url\" created on Desktop.");
     const std::wstring path = std::wstring(desktop) + L"\\Docs_ home_.url";
     EXPECT_EQ(FileBytes(path),
@@ -277,15 +283,7 @@ TEST_F(UrlCommandTest, AShortcutTheDesktopWillNotTakeIsReportedAndChangesNothing
     RefreshGridWithColumns();
     SelectOnlyRow(0);
     const std::string stored = FileBytes(dbPath_);
-    std::wstring told;
-    DialogAnswer answer(L"Vantrelix", [&](HWND dialog) {
-        wchar_t text[600] = L"";
-        GetDlgItemTextW(dialog, 101, text, 600);
-        told = text;
-        Press(dialog, IDOK);
-    });
-    Command(IDM_DESKTOP_SHORTCUT);
-    EXPECT_TRUE(answer.answered());
+    const std::wstring told = MessageOfShortcutCommand();
     EXPECT_EQ(told, L"Failed to create shortcut file on Desktop.");
     EXPECT_EQ(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY, DWORD(FILE_ATTRIBUTE_DIRECTORY));
     EXPECT_EQ(FileBytes(dbPath_), stored);
