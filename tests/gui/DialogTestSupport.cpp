@@ -36,3 +36,25 @@ std::wstring CaptionOf(HWND window) {
     const int read = GetWindowTextW(window, text.data(), length + 1);
     return std::wstring(text.data(), read > 0 ? static_cast<size_t>(read) : 0);
 }
+
+TagListState ReadTagList(HWND list) {
+    TagListState state;
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::wstring text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        text.resize(
+            static_cast<size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+        state.items.push_back(text);
+        if (SendMessageW(list, LB_GETSEL, i, 0) > 0) state.checked.push_back(text);
+    }
+    return state;
+}
+
+void ClickTag(HWND list, const std::wstring& tag) {
+    const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(tag.c_str()));
+    ASSERT_GE(index, 0) << "no item " << testing::PrintToString(tag);
+    SendMessageW(list, LB_SETTOPINDEX, index, 0);
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    ClickAt(list, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+}

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "DialogAnswer.h"
 #include "settings/Settings.h"
@@ -42,3 +43,12 @@ ColorAnswer AskColor(HWND dialog, UINT message, HWND control);
 
 std::wstring ItemText(HWND dialog, int id);
 std::wstring CaptionOf(HWND window);
+
+// The tag chooser's list: its items and which of them are checked.
+struct TagListState {
+    std::vector<std::wstring> items;
+    std::vector<std::wstring> checked;
+};
+TagListState ReadTagList(HWND list);
+// A click in the middle of the list's item with this text, scrolled into view.
+void ClickTag(HWND list, const std::wstring& tag);

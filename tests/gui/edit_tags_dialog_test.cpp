@@ -28,33 +28,6 @@ class EditTagsDialog : public DialogTest {
     AppState savedApp_;
 };
 
-struct ListState {
-    std::vector<std::wstring> items;
-    std::vector<std::wstring> checked;
-};
-
-ListState ReadList(HWND list) {
-    ListState state;
-    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        std::wstring text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
-        text.resize(
-            static_cast<size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
-        state.items.push_back(text);
-        if (SendMessageW(list, LB_GETSEL, i, 0) > 0) state.checked.push_back(text);
-    }
-    return state;
-}
-
-// A click in the middle of the item with this text.
-void ClickTag(HWND list, const std::wstring& tag) {
-    const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(tag.c_str()));
-    ASSERT_GE(index, 0) << "no item " << testing::PrintToString(tag);
-    SendMessageW(list, LB_SETTOPINDEX, index, 0);
-    RECT item{};
-    SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-    ClickAt(list, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-}
 
 }  // namespace
 
@@ -62,15 +35,15 @@ TEST_F(EditTagsDialog, ClicksCheckAndUncheckTagsAndOkReturnsTheCheckedOnesInList
     g_app.tagNames = {L"work", L"Home", L"urgent", L"later", L"read"};
     // "HOME" is not "Home": names match exactly; "gone" is no longer a tag.
     const std::vector<std::wstring> current{L"urgent", L"gone", L"HOME", L"work"};
-    ListState before, after;
+    TagListState before, after;
     DialogAnswer answer(kCaption, [&](HWND dialog) {
         HWND list = GetDlgItem(dialog, kTagListId);
-        before = ReadList(list);
+        before = ReadTagList(list);
         ClickTag(list, L"urgent");  // uncheck
         ClickTag(list, L"read");    // check
         ClickTag(list, L"later");   // check
         ClickTag(list, L"later");   // and uncheck again
-        after = ReadList(list);
+        after = ReadTagList(list);
         ClickButton(dialog, IDOK);
     });
     std::vector<std::wstring> result{L"stale"};

@@ -49,32 +49,6 @@ void Choose(HWND combo, const std::wstring& entry) {
                  reinterpret_cast<LPARAM>(combo));
 }
 
-// The tag chooser's items and which of them are checked.
-struct Chooser {
-    std::vector<std::wstring> items, checked;
-};
-Chooser ReadChooser(HWND list) {
-    Chooser state;
-    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        std::wstring text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
-        text.resize(
-            static_cast<size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
-        state.items.push_back(text);
-        if (SendMessageW(list, LB_GETSEL, i, 0) > 0) state.checked.push_back(text);
-    }
-    return state;
-}
-
-// A click in the middle of the chooser's item with this text.
-void ClickTag(HWND list, const std::wstring& tag) {
-    const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(tag.c_str()));
-    ASSERT_GE(index, 0) << "no item " << testing::PrintToString(tag);
-    SendMessageW(list, LB_SETTOPINDEX, index, 0);
-    RECT item{};
-    SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-    ClickAt(list, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-}
 
 class TagCommands : public CatalogueCommandTest {
    protected:
@@ -271,12 +245,12 @@ TEST_F(TagCommands, EditTagsGivesEverySelectedUrlTheListChosenForTheFirst) {
     SelectOnlyRow(RowOf(kA));
     ToggleRowSelection(RowOf(kB));
     ToggleRowSelection(RowOf(kC));
-    Chooser before, after;
+    TagListState before, after;
     DialogSequence dialogs({{L"Vantrelix Edit Tags", [&](HWND dialog) {
                                  HWND list = GetDlgItem(dialog, kTagListId);
-                                 before = ReadChooser(list);
+                                 before = ReadTagList(list);
                                  ClickTag(list, L"Work");
-                                 after = ReadChooser(list);
+                                 after = ReadTagList(list);
                                  ClickButton(dialog, IDOK);
                              }}});
     Command(IDM_EDIT_TAGS);
@@ -323,9 +297,9 @@ TEST_F(TagCommands, EditTagsOffersATagSpelledInAnotherCaseCheckedAndKeepsIt) {
     Refill();
     ASSERT_TRUE(StoredLinks().empty()) << "the save finds no tag spelled WORK";
     SelectOnlyRow(0);
-    Chooser shown;
+    TagListState shown;
     DialogSequence dialogs({{L"Vantrelix Edit Tags", [&](HWND dialog) {
-                                 shown = ReadChooser(GetDlgItem(dialog, kTagListId));
+                                 shown = ReadTagList(GetDlgItem(dialog, kTagListId));
                                  ClickButton(dialog, IDOK);
                              }}});
     Command(IDM_EDIT_TAGS);
