@@ -5,16 +5,4 @@
 # (or the folder given).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${VANTRELIX_BUILD_DIR:-$root/build}"
-out="$(realpath -m "${1:-$root/shots-dialogs}")"
-bash "$root/scripts/build.sh" --target vantrelix_dialog_shots
-unset DISPLAY
-source "$root/scripts/wine-env.sh" "$build"
-mkdir -p "$out"
-cleanup() { /usr/lib/wine/wineserver -k 2>/dev/null || true; [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true; }
-trap cleanup EXIT
-/usr/lib/wine/wineserver -k 2>/dev/null || true
-/usr/lib/wine/wineserver -w
-/usr/lib/wine/wineserver -p
-"$WINE" wineboot >/dev/null 2>&1 </dev/null || true
-"$WINE" "$build/tests/vantrelix_dialog_shots.exe" "Z:${out//\//\\}" </dev/null
+exec bash "$root/scripts/run-shot-program.sh" vantrelix_dialog_shots "${1:-$root/shots-dialogs}"
