@@ -140,8 +140,12 @@ void UseGuiFontInChildren(HWND window) {
 // session. What was captured while the stored catalogue could not be read
 // gets one last chance to reach the file.
 void SaveBeforeExit() {
-    if (CatalogueFileUnread()) RetryCatalogueLoad();
-    SaveCatalogue();
+    // A retry that reads the file saves the merged catalogue itself; one that
+    // fails leaves nothing that may be written.
+    if (CatalogueFileUnread())
+        RetryCatalogueLoad();
+    else
+        SaveCatalogue();
     SaveSettings();
 }
 
